@@ -1,0 +1,63 @@
+#include "common/data_paths.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "common/testing/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+TEST(DataPaths, BuildsPathsFromProgramFolderFolderAndFile) {
+    DataPaths::SetProgramFolder("/opt/kelvane");
+    EXPECT_EQ(DataPaths::ProgramFolder(), "/opt/kelvane/");
+    EXPECT_EQ(DataPaths::DataPath("lessons", "00000409_a.ddd"), "/opt/kelvane/lessons/00000409_a.ddd");
+    EXPECT_EQ(DataPaths::DataPath("", "Kelvane.chm"), "/opt/kelvane/Kelvane.chm");
+}
+
+TEST(DataPaths, ExecutableFolderWithDataIsTheProgramFolder) {
+    TempDir dir;
+    fs::create_directories(dir.File("bin/config"));
+    DataPaths::InitForExecutable(dir.File("bin/kelvane"), "Kelvane");
+    EXPECT_EQ(DataPaths::ProgramFolder(), dir.File("bin/"));
+}
+
+TEST(DataPaths, InstalledProgramFindsTheShareFolder) {
+    TempDir dir;
+    fs::create_directories(dir.File("usr/bin"));
+    DataPaths::InitForExecutable(dir.File("usr/bin/kelvane"), "Kelvane");
+    EXPECT_EQ(DataPaths::ProgramFolder(), dir.File("usr/share/kelvane/"));
+}
+
+TEST(DataPaths, EnvironmentNamesTheProgramFolder) {
+    TempDir dir;
+    setenv("KELVANE_DATA_DIR", dir.path().c_str(), 1);
+    DataPaths::InitForExecutable("/nowhere/kelvane", "Kelvane");
+    unsetenv("KELVANE_DATA_DIR");
+    EXPECT_EQ(DataPaths::ProgramFolder(), dir.path() + "/");
+}
+
+TEST(DataPaths, WritableDataGoesBesideAWritableProgram) {
+    TempDir dir;
+    DataPaths::SetWritableRoot("");
+    DataPaths::SetProgramFolder(dir.path());
+    EXPECT_EQ(DataPaths::WritableFolder("users"), dir.File("users/"));
+    EXPECT_TRUE(fs::is_directory(dir.File("users")));
+}
+
+TEST(DataPaths, WritableDataGoesToXdgWhenTheProgramFolderIsReadOnly) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root may write anywhere, so a read-only folder cannot be simulated";
+    }
+    TempDir dir, xdg;
+    fs::create_directories(dir.File("ro"));
+    chmod(dir.File("ro").c_str(), 0555);
+    setenv("XDG_DATA_HOME", xdg.path().c_str(), 1);
+    DataPaths::InitForExecutable(dir.File("ro/kelvane"), "Kelvane");
+    DataPaths::SetProgramFolder(dir.File("ro"));
+    DataPaths::SetWritableRoot("");
+    EXPECT_EQ(DataPaths::WritableFolder("users"), xdg.File("Kelvane/users/"));
+    chmod(dir.File("ro").c_str(), 0755);
+}

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the programs and their tests are built with. Quick when
+# everything is already there: apt is only asked for what is missing.
+set -euo pipefail
+
+PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-multimedia-dev
+    libjpeg62-turbo-dev libsodium-dev libasound2-dev libx11-dev
+    libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
+    clang libclang-rt-14-dev
+    fonts-liberation locales
+)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
