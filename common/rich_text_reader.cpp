@@ -93,7 +93,8 @@ constexpr Keyword kKeywords[] = {
     {"pgny", A::Value, P::PageNumberY, 0},
     {"pict", A::Destination, P::Count, 0},
     {"printim", A::Destination, P::Count, 0},
-    {"private1", A::Destination, P::Count, 0},
+    // Written "\private1": letters make the keyword and the digit its parameter.
+    {"private", A::Destination, P::Count, 0},
     {"qc", A::Fixed, P::Alignment, V(Reader::Alignment::Centre)},
     {"qj", A::Fixed, P::Alignment, V(Reader::Alignment::Justified)},
     {"ql", A::Fixed, P::Alignment, V(Reader::Alignment::Left)},
