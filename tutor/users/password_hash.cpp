@@ -1,0 +1,74 @@
+#include "tutor/users/password_hash.h"
+
+#include <sodium.h>
+
+#include <atomic>
+#include <stdexcept>
+
+namespace {
+
+struct Limits {
+    std::atomic<unsigned long long> operations{crypto_pwhash_OPSLIMIT_INTERACTIVE};
+    std::atomic<std::size_t> memory{crypto_pwhash_MEMLIMIT_INTERACTIVE};
+};
+
+Limits& GetLimits() {
+    static Limits limits;
+    return limits;
+}
+
+void InitSodium() {
+    static const bool ready = [] { return sodium_init() >= 0; }();
+    if (!ready) {
+        throw std::runtime_error("libsodium cannot be initialised");
+    }
+}
+
+constexpr std::string_view kHashPrefix = "$argon2";
+
+}  // namespace
+
+std::optional<std::string> PasswordHash::Hash(std::string_view password) {
+    InitSodium();
+    char text[crypto_pwhash_STRBYTES];
+    if (crypto_pwhash_str(text, password.empty() ? "" : password.data(), password.size(),
+                          operationsLimit(), memoryLimit()) != 0) {
+        return std::nullopt;
+    }
+    return std::string(text);
+}
+
+bool PasswordHash::Verify(std::string_view stored, std::string_view typed) {
+    if (!IsHash(stored)) {
+        return stored == typed;
+    }
+    InitSodium();
+    // The hash text must be NUL-terminated and fit libsodium's buffer.
+    if (stored.size() >= crypto_pwhash_STRBYTES) {
+        return false;
+    }
+    std::string hash(stored);
+    return crypto_pwhash_str_verify(hash.c_str(), typed.empty() ? "" : typed.data(),
+                                    typed.size()) == 0;
+}
+
+bool PasswordHash::IsHash(std::string_view stored) {
+    return stored.substr(0, kHashPrefix.size()) == kHashPrefix;
+}
+
+void PasswordHash::SetLimits(unsigned long long operations, std::size_t memoryBytes) {
+    GetLimits().operations = operations;
+    GetLimits().memory = memoryBytes;
+}
+
+void PasswordHash::UseInteractiveLimits() {
+    SetLimits(crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE);
+}
+
+unsigned long long PasswordHash::operationsLimit() {
+    return GetLimits().operations;
+}
+
+std::size_t PasswordHash::memoryLimit() {
+    return GetLimits().memory;
+}
