@@ -273,10 +273,12 @@ bool UserProfile::save(const std::string& basePath, bool force) {
 bool UserProfile::copyFromDiskette(std::string_view name) {
     fromDiskette_ = true;
     std::string from = diskettePath(name);
-    std::string to = userPath(name);
-    if (from.empty() || to.empty()) {
+    if (from.empty() || !UserName::IsSafe(name)) {
         return false;
     }
+    // A user new to this computer keeps the letter case of the diskette's file.
+    std::optional<std::string> local = UserName::FindBase(usersFolder_, name, kDataExtension);
+    std::string to = local ? *local : usersFolder_ + fs::path(from).filename().string();
     CopyFileAtomically(from + std::string(kDetailsExtension), to + std::string(kDetailsExtension));
     return CopyFileAtomically(from + std::string(kDataExtension), to + std::string(kDataExtension));
 }
