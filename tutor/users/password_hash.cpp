@@ -3,7 +3,10 @@
 #include <sodium.h>
 
 #include <atomic>
+#include <cstdint>
 #include <stdexcept>
+
+#include "common/text_number.h"
 
 namespace {
 
@@ -26,6 +29,23 @@ void InitSodium() {
 
 constexpr std::string_view kHashPrefix = "$argon2";
 
+// The hash text names the work its check costs. A user file is not trusted to name any
+// amount: a check may cost at most what libsodium's "sensitive" limits cost, so a damaged or
+// crafted file cannot make a login run for hours or take all memory.
+bool WorkIsBounded(std::string_view hash) {
+    auto parameter = [&](std::string_view key) -> std::int64_t {
+        std::size_t at = hash.find(key);
+        return at == std::string_view::npos ? -1 : ParseLeadingInt64(hash.substr(at + key.size()));
+    };
+    const std::int64_t memoryKiB = parameter("$m=");
+    const std::int64_t passes = parameter(",t=");
+    const std::int64_t lanes = parameter(",p=");
+    return memoryKiB > 0 &&
+           static_cast<std::uint64_t>(memoryKiB) <= crypto_pwhash_MEMLIMIT_SENSITIVE / 1024 &&
+           passes > 0 &&
+           static_cast<std::uint64_t>(passes) <= 4 * crypto_pwhash_OPSLIMIT_SENSITIVE && lanes == 1;
+}
+
 }  // namespace
 
 std::optional<std::string> PasswordHash::Hash(std::string_view password) {
@@ -44,7 +64,7 @@ bool PasswordHash::Verify(std::string_view stored, std::string_view typed) {
     }
     InitSodium();
     // The hash text must be NUL-terminated and fit libsodium's buffer.
-    if (stored.size() >= crypto_pwhash_STRBYTES) {
+    if (stored.size() >= crypto_pwhash_STRBYTES || !WorkIsBounded(stored)) {
         return false;
     }
     std::string hash(stored);

@@ -63,3 +63,22 @@ TEST(PasswordHash, DamagedHashOpensForNobody) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PasswordHash, HashNamingExcessiveWorkIsRefusedUnchecked) {
+    // A user file could name any number of passes; one beyond what the program would ever
+    // choose is refused without running it, even though it is the right password.
+    const auto operations = PasswordHash::operationsLimit();
+    const auto memory = PasswordHash::memoryLimit();
+    PasswordHash::SetLimits(4 * crypto_pwhash_OPSLIMIT_SENSITIVE + 1, crypto_pwhash_MEMLIMIT_MIN);
+    std::optional<std::string> tooCostly = PasswordHash::Hash("abcd");
+    PasswordHash::SetLimits(4 * crypto_pwhash_OPSLIMIT_SENSITIVE, crypto_pwhash_MEMLIMIT_MIN);
+    std::optional<std::string> bearable = PasswordHash::Hash("abcd");
+    PasswordHash::SetLimits(operations, memory);
+    ASSERT_TRUE(tooCostly && bearable);
+    EXPECT_FALSE(PasswordHash::Verify(*tooCostly, "abcd")) << *tooCostly;
+    EXPECT_TRUE(PasswordHash::Verify(*bearable, "abcd")) << *bearable;
+}
+
+}  // namespace
