@@ -285,9 +285,13 @@ bool UserProfile::copyFromDiskette(std::string_view name) {
 
 bool UserProfile::saveToDiskette(std::string_view name) {
     std::string folder = diskette_->Path();
-    std::error_code ec;
-    bool folderReady = !folder.empty() && (fs::create_directories(folder, ec), !ec) &&
-                       fs::is_directory(folder, ec);
+    bool folderReady = false;
+    if (!folder.empty()) {
+        // An existing folder is fine; only a folder that is still missing afterwards fails.
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        folderReady = fs::is_directory(folder, ec);
+    }
     save(userPath(name), false);
     fromDiskette_ = false;
     if (!folderReady) {
