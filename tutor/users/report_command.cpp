@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <locale>
 #include <ostream>
 #include <sstream>
 
@@ -98,7 +99,8 @@ void PrintJson(const ResultsDialogModel& model, const StrokeLog& log, bool haveT
         << ",\"characters\":[";
     bool first = true;
     for (const CharacterEntry& entry : model.statistics().entries()) {
-        out << (first ? "" : ",") << "{\"char\":" << static_cast<unsigned char>(entry.character)
+        out << (first ? "" : ",")
+            << "{\"char\":" << static_cast<unsigned>(static_cast<unsigned char>(entry.character))
             << ",\"strokes\":" << entry.strokes << ",\"errors\":" << entry.wrong << ",\"wrong\":[";
         for (std::size_t i = 0; i < entry.wrongTyped.size(); ++i) {
             out << (i ? "," : "")
@@ -182,10 +184,14 @@ int RunReport(const std::vector<std::string>& args, const std::string& textInfoP
     const bool haveTexts = texts.Load(textInfoPath);
     SeededRandomSource random(SeededRandomSource::SeedFrom(ReadBytes(path)));
     const ResultsDialogModel model(log, texts, random);
+    // Numbers are written the same whatever locale the program runs in.
+    std::ostringstream buffer;
+    buffer.imbue(std::locale::classic());
     if (json) {
-        PrintJson(model, log, haveTexts, out);
+        PrintJson(model, log, haveTexts, buffer);
     } else {
-        PrintText(model, haveTexts, textInfoPath, out);
+        PrintText(model, haveTexts, textInfoPath, buffer);
     }
+    out << buffer.str();
     return 0;
 }
