@@ -63,5 +63,17 @@ if(KELVANE_TESTS AND NOT KELVANE_FUZZ)
     set_target_properties(data_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     # The tests read what the build generated.
     add_dependencies(data_tests kv_data_content)
+    # Which generated container comes from which source, for the tests.
+    set(manifest "")
+    foreach(pair ${kv_data_containers})
+        string(APPEND manifest "${pair}\n")
+    endforeach()
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/containers.txt "${manifest}")
+    target_compile_definitions(data_tests PRIVATE
+        KV_DATA_MANIFEST="${CMAKE_CURRENT_BINARY_DIR}/containers.txt")
+    # Once the container can be packed and read, the tests read what the build generated.
+    if(TARGET linefile AND EXISTS ${CMAKE_SOURCE_DIR}/common/compressed_line_file.cpp)
+        target_compile_definitions(data_tests PRIVATE KV_DATA_READ_CONTAINERS=1)
+    endif()
     gtest_discover_tests(data_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS data)
 endif()

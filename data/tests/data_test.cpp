@@ -16,6 +16,7 @@
 
 #include "common/code_page.h"
 #include "common/colon_field_reader.h"
+#include "common/compressed_line_file.h"
 #include "common/text_number.h"
 
 namespace fs = std::filesystem;
@@ -60,11 +61,40 @@ fs::path SourcePath(const std::string& relative) {
     return fs::path(KELVANE_SOURCE_DIR) / "data" / relative;
 }
 
-// The lines of a container file, from its text source.
-std::vector<std::string> ContainerLines(const std::string& sourceRelative) {
+// Generated container (relative to build/bin) of each source (relative to data/).
+const std::map<std::string, std::string>& ContainerOfSource() {
+    static const std::map<std::string, std::string> manifest = [] {
+        std::map<std::string, std::string> m;
+        for (const std::string& line : SplitLines(ReadFile(KV_DATA_MANIFEST))) {
+            const std::size_t bar = line.find('|');
+            if (bar != std::string::npos)
+                m[line.substr(0, bar)] = line.substr(bar + 1);
+        }
+        return m;
+    }();
+    return manifest;
+}
+
+std::vector<std::string> SourceLines(const std::string& sourceRelative) {
     const fs::path source = SourcePath(sourceRelative);
     EXPECT_TRUE(fs::exists(source)) << source;
     return SplitLines(ReadFile(source));
+}
+
+// The lines of a container file: what the build generated when the container can be read
+// here, its text source until then.
+std::vector<std::string> ContainerLines(const std::string& sourceRelative) {
+#ifdef KV_DATA_READ_CONTAINERS
+    const auto it = ContainerOfSource().find(sourceRelative);
+    EXPECT_NE(it, ContainerOfSource().end()) << sourceRelative << " is not built";
+    if (it == ContainerOfSource().end())
+        return {};
+    CompressedLineFile file;
+    EXPECT_TRUE(file.Read(BinPath(it->second).string())) << it->second << " was not generated";
+    return file.lines();
+#else
+    return SourceLines(sourceRelative);
+#endif
 }
 
 std::vector<std::string> PlainLines(const std::string& binRelative) {
@@ -92,6 +122,25 @@ bool IsInteger(const std::string& text) {
 }
 bool IsDecimal(const std::string& text) {
     return std::regex_match(text, std::regex("[0-9]+(\\.[0-9]+)?"));
+}
+
+TEST(Containers, EverySourceIsBuiltAndEveryContainerHoldsItsSourceLines) {
+    std::set<std::string> sources;
+    for (const char* folder : {"config", "lessons", "charconfig"})
+        for (const auto& entry : fs::directory_iterator(SourcePath(folder))) {
+            const std::string name = entry.path().filename().string();
+            if (name.size() > 4 && name.substr(name.size() - 4) == ".txt" &&
+                name.find('.') != name.size() - 4)
+                sources.insert(std::string(folder) + "/" + name);
+        }
+    std::set<std::string> built;
+    for (const auto& [source, container] : ContainerOfSource())
+        built.insert(source);
+    EXPECT_EQ(sources, built);
+#ifdef KV_DATA_READ_CONTAINERS
+    for (const std::string& source : built)
+        EXPECT_EQ(ContainerLines(source), SourceLines(source)) << source;
+#endif
 }
 
 // ---------------------------------------------------------------------------------------------
