@@ -18,6 +18,13 @@
 #include "common/colon_field_reader.h"
 #include "common/compressed_line_file.h"
 #include "common/text_number.h"
+#include "tutor/course/course_record.h"
+#include "tutor/course/first_time_wizard_model.h"
+#include "tutor/course/hands_data.h"
+#include "tutor/course/key_layout.h"
+#include "tutor/course/keyboard.h"
+#include "tutor/course/keyboard_record.h"
+#include "tutor/course/lesson_course.h"
 
 namespace fs = std::filesystem;
 
@@ -659,6 +666,154 @@ TEST(GermanCourse, DeadKeysAreExercised) {
     // Circumflex and acute, small and capital.
     for (unsigned char c : {0xE2, 0xF4, 0xE1, 0xE9, 0xF3, 0xC9})
         EXPECT_TRUE(composedUsed.count(static_cast<char>(c))) << int(c);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The program's own readers
+
+// The keyboard as the tutor loads it.
+Keyboard ProgramKeyboard(const std::string& id) {
+    Keyboard keyboard;
+    KeyLayout layout;
+    const std::string kdd = "config/" + id + ".kdd";
+    EXPECT_TRUE(layout.ParseLines(ContainerLines(kdd + ".txt"), BinPath(kdd).string())) << id;
+    EXPECT_EQ(layout.failedLine(), 0) << id;
+    keyboard.SetLayout(std::move(layout));
+    const std::string odd = Keyboard::ComposedFileName(id);
+    if (!odd.empty()) {
+        EXPECT_TRUE(keyboard.AddComposedLines(ContainerLines("config/" + odd + ".txt"),
+                                              BinPath("config/" + odd).string()))
+            << odd;
+    }
+    return keyboard;
+}
+
+TEST_P(CourseTest, TheTutorReadsTheCourseAsWrittenAndCanTypeEveryLine) {
+    LessonCourse catalogue;
+    const std::string file = std::string("lessons/") + GetParam().name + ".ddd";
+    ASSERT_TRUE(catalogue.LoadLines(ContainerLines(file + ".txt"), BinPath(file).string()));
+    EXPECT_EQ(catalogue.IsNumericKeypad(), std::string(GetParam().layout) == "NUM");
+    ASSERT_EQ(catalogue.LessonCount(), static_cast<int>(course_.lessons.size()))
+        << "no empty lesson at the end";
+    const Keyboard keyboard = ProgramKeyboard(GetParam().layout);
+    const std::string& accepted = keyboard.AcceptedCharacters();
+    for (int i = 0; i < catalogue.LessonCount(); ++i) {
+        const Lesson& mine = course_.lessons[i];
+        EXPECT_EQ(catalogue.Title(i), mine.title);
+        EXPECT_EQ(catalogue.Characters(i), mine.characters);
+        EXPECT_EQ(catalogue.IsTestable(i), mine.testable != 0);
+        EXPECT_DOUBLE_EQ(catalogue.SpeedLimit(i), mine.speedLimit);
+        EXPECT_DOUBLE_EQ(catalogue.ErrorLimit(i), mine.errorLimit);
+        ASSERT_EQ(catalogue.LineCount(i), static_cast<int>(mine.lines.size()));
+        for (int n = 0; n < catalogue.LineCount(i); ++n)
+            for (char c : catalogue.Line(i, n)) {
+                StrokeKeys keys;
+                EXPECT_NE(accepted.find(c), std::string::npos) << mine.title << ": " << c;
+                EXPECT_TRUE(keyboard.FindKeyStroke(c, keys)) << mine.title << ": " << c;
+                EXPECT_NE(keys.key1, -1) << mine.title << ": no key for " << c;
+            }
+    }
+    // The wizard offers the testable lessons as starting points.
+    const std::vector<WizardTestRow> rows = FirstTimeWizardModel::BuildTestRows(catalogue);
+    std::size_t testable = 0;
+    for (const Lesson& lesson : course_.lessons)
+        testable += lesson.testable != 0;
+    EXPECT_EQ(rows.size(), testable);
+}
+
+struct StrokeCase {
+    const char* layout;
+    unsigned char character;
+    const char* modifier1;  // "", "leftShift", "rightShift", "rightAlt"
+    const char* key1;       // label of the key
+    const char* key2;       // label of the second key, "" for none
+};
+
+void PrintTo(const StrokeCase& c, std::ostream* os) {
+    *os << c.layout << " " << int(c.character);
+}
+
+class KeyStrokeTest : public testing::TestWithParam<StrokeCase> {};
+
+TEST_P(KeyStrokeTest, CharacterIsTypedWithTheRightKeys) {
+    const StrokeCase& c = GetParam();
+    const Keyboard keyboard = ProgramKeyboard(c.layout);
+    StrokeKeys keys;
+    ASSERT_TRUE(keyboard.FindKeyStroke(static_cast<char>(c.character), keys));
+    const std::map<std::string, int> modifiers = {{"", -1},
+                                                  {"leftShift", keyboard.LeftShift()},
+                                                  {"rightShift", keyboard.RightShift()},
+                                                  {"rightAlt", keyboard.RightAlt()}};
+    EXPECT_EQ(keys.modifier1, modifiers.at(c.modifier1));
+    const auto& k = keyboard.layout().keys();
+    ASSERT_GE(keys.key1, 0);
+    EXPECT_EQ(k[keys.key1].label, c.key1);
+    if (*c.key2 == 0) {
+        EXPECT_EQ(keys.key2, -1);
+    } else {
+        ASSERT_GE(keys.key2, 0);
+        EXPECT_EQ(k[keys.key2].label, c.key2);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Strokes, KeyStrokeTest,
+                         testing::Values(StrokeCase{"00000409", 'a', "", "a", ""},
+                                         StrokeCase{"00000409", 'A', "rightShift", "a", ""},
+                                         StrokeCase{"00000409", 'J', "leftShift", "j", ""},
+                                         StrokeCase{"00000409", ':', "leftShift", ";", ""},
+                                         StrokeCase{"00000409", ' ', "", " ", ""},
+                                         StrokeCase{"00000409", 0xA4, "", "\xA4", ""},
+                                         StrokeCase{"00000407", 'z', "", "z", ""},
+                                         StrokeCase{"00000407", '@', "rightAlt", "q", ""},
+                                         StrokeCase{"00000407", 0x80, "rightAlt", "e", ""},
+                                         StrokeCase{"00000407", ':', "leftShift", ".", ""},
+                                         StrokeCase{"00000407", 0xE9, "", "\xB4", "e"},
+                                         StrokeCase{"00000407", 0xC9, "", "\xB4", "e"},
+                                         StrokeCase{"00000407", 0xF4, "", "^", "o"},
+                                         StrokeCase{"NUM", '5', "", "5", ""},
+                                         StrokeCase{"NUM", 0xA4, "", "\xA4", ""}),
+                         [](const testing::TestParamInfo<StrokeCase>& info) {
+                             return std::string("kb") + info.param.layout + "_" +
+                                    std::to_string(info.param.character);
+                         });
+
+TEST(ProgramKeyboards, FullKeyboardsNameEverySpecialKey) {
+    for (const char* id : {"00000409", "00000407"}) {
+        const Keyboard keyboard = ProgramKeyboard(id);
+        for (int special :
+             {keyboard.LeftShift(), keyboard.RightShift(), keyboard.LeftAlt(), keyboard.RightAlt(),
+              keyboard.TabKey(), keyboard.BackspaceKey(), keyboard.CapsLockKey()})
+            EXPECT_NE(special, -1) << id;
+        EXPECT_EQ(keyboard.composedFailedLine(), 0) << id;
+    }
+}
+
+TEST(ProgramHands, TheTutorFindsAllTenFingers) {
+    HandsData hands;
+    EXPECT_TRUE(hands.ParseLines(ContainerLines("config/hands.ddd.txt")));
+    EXPECT_EQ(hands.failedLine(), 0);
+    EXPECT_EQ(hands.GroupCount(), 10);
+    EXPECT_TRUE(hands.IsComplete());
+}
+
+TEST(ProgramLists, TheWizardReadsEveryKeyboardAndCourse) {
+    std::vector<KeyboardRecord> keyboards;
+    ASSERT_TRUE(KeyboardRecord::ReadFile(BinPath("config/keyboards.txt").string(), keyboards));
+    std::vector<CourseRecord> courses;
+    ASSERT_TRUE(CourseRecord::ReadFile(BinPath("config/lessons.txt").string(), courses));
+    ASSERT_EQ(keyboards.size(), 3u);
+    EXPECT_EQ(keyboards[0].id, "00000409");
+    EXPECT_EQ(keyboards[0].isDefault, 1);
+    std::set<std::string> ids;
+    for (const KeyboardRecord& k : keyboards)
+        ids.insert(k.id);
+    ASSERT_EQ(courses.size(), 4u);
+    for (const CourseRecord& c : courses) {
+        EXPECT_TRUE(ids.count(c.keyboardId)) << c.courseCode;
+        EXPECT_TRUE(ContainerOfSource().count("lessons/" + c.LessonFileName() + ".txt"))
+            << c.LessonFileName();
+        EXPECT_EQ(c.description.find(':'), std::string::npos);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
