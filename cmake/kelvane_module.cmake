@@ -37,7 +37,7 @@ function(kv_module NAME)
             # kv_gtest_main points HOME and the XDG folders at a fresh temporary folder.
             target_link_libraries(${NAME}_tests PRIVATE ${NAME} kv_testing kv_gtest_main GTest::gtest GTest::gmock)
             set_target_properties(${NAME}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-            gtest_discover_tests(${NAME}_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
+            gtest_discover_tests(${NAME}_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS unit)
         endif()
     endif()
 
