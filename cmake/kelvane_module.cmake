@@ -46,6 +46,18 @@ function(kv_module NAME)
         if(ui_sources)
             add_library(${NAME}_ui STATIC ${ui_sources})
             set_target_properties(${NAME}_ui PROPERTIES AUTOMOC ON AUTORCC ON)
+            # Ninja runs moc again only when a header it saw before changes, so a header
+            # added later would never be seen: a changed list of headers forces a new run.
+            set(ui_headers ${ui_sources})
+            list(FILTER ui_headers INCLUDE REGEX "\\.h$")
+            set(header_list ${CMAKE_CURRENT_BINARY_DIR}/${NAME}_ui_headers.txt)
+            if(EXISTS ${header_list})
+                file(READ ${header_list} old_headers)
+                if(NOT old_headers STREQUAL "${ui_headers}")
+                    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${NAME}_ui_autogen/timestamp)
+                endif()
+            endif()
+            file(WRITE ${header_list} "${ui_headers}")
             # An area whose UI layer does not exist yet stands aside for kv_common_ui, the
             # base of every UI layer; its core is reached through DEPS anyway.
             set(ui_deps "")
