@@ -74,6 +74,10 @@ function(kv_module NAME)
             file(GLOB ui_tests CONFIGURE_DEPENDS ${dir}/ui/tests/*_test.cpp)
             foreach(src ${ui_tests})
                 get_filename_component(test_name ${src} NAME_WE)
+                # Both programs have a CMainFrame: the second test of a name gets its area's.
+                if(TARGET ${test_name})
+                    set(test_name ${NAME}_${test_name})
+                endif()
                 add_executable(${test_name} ${src})
                 set_target_properties(${test_name} PROPERTIES AUTOMOC ON
                     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
