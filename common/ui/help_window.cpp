@@ -42,6 +42,7 @@ HelpWindow::HelpWindow(SettingsStore& settings, const QString& productName,
     connect(back_, &QAction::triggered, browser_, &QTextBrowser::backward);
     connect(forward_, &QAction::triggered, browser_, &QTextBrowser::forward);
     connect(home_, &QAction::triggered, browser_, &QTextBrowser::home);
+    browser_->document()->setDocumentMargin(12);
     setCentralWidget(browser_);
 
     placement_.ApplyToCreation();
