@@ -2,6 +2,11 @@
 
 #include <sodium.h>
 
+#include <filesystem>
+#include <stdexcept>
+
+#include "common/compressed_line_file.h"
+
 #include "tutor/users/password_hash.h"
 
 namespace {
@@ -21,4 +26,15 @@ std::vector<std::string> DatLines(const std::string& name, const std::string& pa
                                       "!0:2:0:0:0:0:1:0:70:standard:"};
     lines.insert(lines.end(), resultLines.begin(), resultLines.end());
     return lines;
+}
+
+void WriteLineFile(const std::string& path, const std::vector<std::string>& lines) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    CompressedLineFile file;
+    for (const std::string& line : lines) {
+        file.AddLine(line);
+    }
+    if (!file.Write(path)) {
+        throw std::runtime_error("cannot write " + path);
+    }
 }

@@ -28,3 +28,6 @@ class FakeInfoBoxPrompts final : public InfoBoxPrompts {
 /// The lines of a ".dat" file of user name with the given result lines.
 std::vector<std::string> DatLines(const std::string& name, const std::string& password,
                                   const std::vector<std::string>& resultLines);
+
+/// Writes lines as a line container file at path (folders created); throws when it cannot.
+void WriteLineFile(const std::string& path, const std::vector<std::string>& lines);

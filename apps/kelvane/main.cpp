@@ -1,0 +1,51 @@
+// Kelvane, the touch-typing tutor.
+
+#include <QApplication>
+
+#include <iostream>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/command_line_modes.h"
+#include "common/product_version.h"
+#include "common/ui/program_start.h"
+#include "common/ui/qt_settings_store.h"
+#include "tutor/practice/ui/c_main_frame.h"
+#include "tutor/practice/ui/kelvane_icon.h"
+
+namespace {
+
+// Modes besides --help and --version: option, its arguments, one line for the usage, and
+// the function that does the work without a window and returns the exit code.
+std::vector<CommandLineModes::Mode> ProgramModes() {
+    return {};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CommandLineModes modes("kelvane", "Kelvane", std::string(kProductVersion));
+    for (CommandLineModes::Mode& mode : ProgramModes()) {
+        modes.Add(std::move(mode));
+    }
+    if (std::optional<int> exitCode = modes.Run(argc, argv, std::cout, std::cerr)) {
+        return *exitCode;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("zuv SOFTWARE"));
+    QApplication::setApplicationName(QStringLiteral("Kelvane"));
+    QApplication::setApplicationVersion(QString::fromLatin1(
+        kProductVersion.data(), static_cast<qsizetype>(kProductVersion.size())));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kelvane"));
+    QApplication::setWindowIcon(KelvaneIcon());
+
+    QtSettingsStore settings(QStringLiteral("Kelvane"));
+    PrepareProgram("Kelvane", settings);
+
+    CMainFrame frame(settings);
+    frame.show();
+    return QApplication::exec();
+}
