@@ -45,6 +45,8 @@ void Assessment::Run(std::string_view original, std::string_view typed) {
     charClasses.assign(lt_, CharClass::Correct);
     lastError_ = -100;
     if (lt_ == 0) {
+        o_ = {};
+        t_ = {};
         return;
     }
 
@@ -62,6 +64,9 @@ void Assessment::Run(std::string_view original, std::string_view typed) {
         MarkUnfinishedEnd();
         CountErrors();
     }
+    // The texts belong to the caller and may go away.
+    o_ = {};
+    t_ = {};
 }
 
 void Assessment::Pair(int o, int t) {
