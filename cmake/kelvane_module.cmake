@@ -8,6 +8,9 @@
 # of the core. Tests of the core link NAME, GTest and kv_testing (fakes, temporary folders).
 
 set(KELVANE_TEST_HOME ${CMAKE_BINARY_DIR}/test-home)
+# Qt wants its runtime folder to exist and to be private.
+file(MAKE_DIRECTORY ${KELVANE_TEST_HOME}/run)
+file(CHMOD ${KELVANE_TEST_HOME}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
 # Tests never see the real user's files or settings.
 function(kv_test_environment test_names)

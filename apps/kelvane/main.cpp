@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "common/command_line_modes.h"
+#include "common/data_paths.h"
 #include "common/product_version.h"
 #include "common/ui/program_start.h"
 #include "common/ui/qt_settings_store.h"
+#include "tutor/course/data_check.h"
 #include "tutor/practice/ui/c_main_frame.h"
 #include "tutor/practice/ui/kelvane_icon.h"
 
@@ -20,7 +22,21 @@ namespace {
 // Modes besides --help and --version: option, its arguments, one line for the usage, and
 // the function that does the work without a window and returns the exit code.
 std::vector<CommandLineModes::Mode> ProgramModes() {
-    return {};
+    std::vector<CommandLineModes::Mode> modes;
+    modes.push_back({"--check-data", "[FOLDER]",
+                     "check a data folder (default: the program's) and list every problem",
+                     [](const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& err) {
+                         if (arguments.size() > 1) {
+                             err << "kelvane: --check-data takes at most one folder\n";
+                             return 1;
+                         }
+                         DataPaths::InitForExecutable(DataPaths::ExecutablePath(), "Kelvane");
+                         std::string folder =
+                             arguments.empty() ? DataPaths::ProgramFolder() : arguments[0];
+                         return RunCheckData(folder, out);
+                     }});
+    return modes;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "common/product_version.h"
 #include "common/ui/program_start.h"
 #include "common/ui/qt_settings_store.h"
+#include "tester/command_line.h"
 #include "tester/ui/c_main_frame.h"
 #include "tester/ui/morvik_icon.h"
 
@@ -20,7 +21,22 @@ namespace {
 // Modes besides --help and --version: option, its arguments, one line for the usage, and
 // the function that does the work without a window and returns the exit code.
 std::vector<CommandLineModes::Mode> ProgramModes() {
-    return {};
+    auto run = [](std::string option) {
+        return [option](const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& err) {
+            std::vector<std::string> args{option};
+            args.insert(args.end(), arguments.begin(), arguments.end());
+            return RunMorvikCommandLine(args, out, err);
+        };
+    };
+    const std::string options =
+        "[--unit strokes|words] [--points-per-error N] [--duration SECONDS] [--json]";
+    return {
+        {"--compare", "ORIGINAL TYPED " + options,
+         "assess a typed text file against its original and print the results", run("--compare")},
+        {"--assess", "RESULTS.2mvk " + options,
+         "assess a saved results file again and print the results", run("--assess")},
+    };
 }
 
 }  // namespace
