@@ -17,8 +17,12 @@
 #include "common/code_page.h"
 #include "common/colon_field_reader.h"
 #include "common/compressed_line_file.h"
+#include "common/testing/temp_dir.h"
 #include "common/text_number.h"
+#include "tester/keyboard_type.h"
+#include "tester/keyboard_type_file.h"
 #include "tutor/course/course_record.h"
+#include "tutor/course/data_check.h"
 #include "tutor/course/first_time_wizard_model.h"
 #include "tutor/course/hands_data.h"
 #include "tutor/course/key_layout.h"
@@ -88,20 +92,39 @@ std::vector<std::string> SourceLines(const std::string& sourceRelative) {
     return SplitLines(ReadFile(source));
 }
 
-// The lines of a container file: what the build generated when the container can be read
-// here, its text source until then.
-std::vector<std::string> ContainerLines(const std::string& sourceRelative) {
+// The data folder the programs read: build/bin once the build packs the containers itself;
+// until then a temporary folder with every container packed here from its source and the
+// plain files the build copied.
+const std::string& DataFolder() {
 #ifdef KV_DATA_READ_CONTAINERS
+    static const std::string folder = std::string(KELVANE_BIN_DIR) + "/";
+#else
+    static TempDir temp;
+    static const std::string folder = [] {
+        for (const auto& [source, container] : ContainerOfSource()) {
+            CompressedLineFile file;
+            for (const std::string& line : SourceLines(source))
+                file.AddLine(line);
+            fs::create_directories(fs::path(temp.File(container)).parent_path());
+            EXPECT_TRUE(file.Write(temp.File(container))) << container;
+        }
+        for (const char* plain : {"config/keyboards.txt", "config/lessons.txt"})
+            temp.Write(plain, ReadFile(BinPath(plain)));
+        return temp.path() + "/";
+    }();
+#endif
+    return folder;
+}
+
+// The lines of the container built from a source, read back through the container.
+std::vector<std::string> ContainerLines(const std::string& sourceRelative) {
     const auto it = ContainerOfSource().find(sourceRelative);
     EXPECT_NE(it, ContainerOfSource().end()) << sourceRelative << " is not built";
     if (it == ContainerOfSource().end())
         return {};
     CompressedLineFile file;
-    EXPECT_TRUE(file.Read(BinPath(it->second).string())) << it->second << " was not generated";
+    EXPECT_TRUE(file.Read(DataFolder() + it->second)) << it->second << " was not generated";
     return file.lines();
-#else
-    return SourceLines(sourceRelative);
-#endif
 }
 
 std::vector<std::string> PlainLines(const std::string& binRelative) {
@@ -144,10 +167,13 @@ TEST(Containers, EverySourceIsBuiltAndEveryContainerHoldsItsSourceLines) {
     for (const auto& [source, container] : ContainerOfSource())
         built.insert(source);
     EXPECT_EQ(sources, built);
-#ifdef KV_DATA_READ_CONTAINERS
     for (const std::string& source : built)
         EXPECT_EQ(ContainerLines(source), SourceLines(source)) << source;
-#endif
+}
+
+TEST(Containers, TheTutorsDataCheckFindsNoProblem) {
+    std::ostringstream report;
+    EXPECT_EQ(RunCheckData(DataFolder(), report), 0) << report.str();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1039,6 +1065,23 @@ TEST(CharacterWorth, SetsAreNamedAsTheirFilesAndGiveEveryCharacterOneWorth) {
         for (char c = '0'; c <= '9'; ++c)
             EXPECT_GE(worth[c], 1) << source << " " << c;
     }
+}
+
+TEST(CharacterWorth, TheTesterListsTheThreeDeliveredTables) {
+    const std::vector<KeyboardType> types =
+        KeyboardTypeFile::ListFolder(DataFolder() + "charconfig");
+    std::set<std::string> names;
+    for (const KeyboardType& type : types) {
+        names.insert(type.name);
+        EXPECT_FALSE(type.editable) << type.name;
+        EXPECT_EQ(fs::path(type.path).filename().string(), KeyboardType::FileNameFor(type.name));
+        EXPECT_FALSE(type.chars1.empty()) << type.name;
+        EXPECT_FALSE(type.chars2.empty()) << type.name;
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"English keyboard (United States)", "German keyboard",
+                                            "Czech keyboard"}));
+    // The tester's default setting names a delivered table.
+    EXPECT_TRUE(names.count("English keyboard (United States)"));
 }
 
 // ---------------------------------------------------------------------------------------------
