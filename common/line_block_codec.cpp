@@ -36,7 +36,7 @@ class SymbolBits {
     std::uint64_t window() const { return window_; }
     unsigned available() const { return bits_; }
 
-    // At least 57 valid bits afterwards.
+    // At least 56 valid bits afterwards.
     void Refill() {
         if (end_ - next_ >= 8) {
             // Loads whole bytes below the valid bits; the partly loaded byte after them is
@@ -137,14 +137,22 @@ inline bool PlainStep(BlockState& state, BlockTables& tables) {
     return true;
 }
 
-// Four literals or guesses (nearly every symbol is one). A refill leaves at least 56 bits,
-// room for four codes from the fast table. False when fewer than four bytes are left or a
-// symbol needs the general step; some symbols may have been taken by then.
+// A refill leaves at least 56 bits: room for this many codes from the fast table.
+constexpr int kFastSteps = 56 / PrefixDecoder::kFastBits;
+
+// kFastSteps literals or guesses (nearly every symbol is one). False when fewer bytes than
+// that are left or a symbol needs the general step; some symbols may have been taken by then.
 inline bool FastSteps(BlockState& state, BlockTables& tables) {
-    static_assert(4 * PrefixDecoder::kFastBits <= 56);
     state.bits.Refill();
-    return tables.outEnd - state.out >= 4 && PlainStep(state, tables) && PlainStep(state, tables) &&
-           PlainStep(state, tables) && PlainStep(state, tables);
+    if (tables.outEnd - state.out < kFastSteps) {
+        return false;
+    }
+    for (int step = 0; step < kFastSteps; ++step) {
+        if (!PlainStep(state, tables)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // After the end symbol: all bytes produced, zero fill bits, and no data left over.
@@ -346,9 +354,9 @@ void LineBlockCodec::DecodeBlocks(const Job& first, const Job& second, bool& fir
         // with the other's work.
         a.bits.Refill();
         b.bits.Refill();
-        if (tablesA.outEnd - a.out >= 4 && tablesB.outEnd - b.out >= 4) {
+        if (tablesA.outEnd - a.out >= kFastSteps && tablesB.outEnd - b.out >= kFastSteps) {
             int steps = 0;
-            for (; steps < 4; ++steps) {
+            for (; steps < kFastSteps; ++steps) {
                 const PrefixDecoder::FastEntry& entryA = tablesA.decoder.Peek(a.bits.window());
                 const PrefixDecoder::FastEntry& entryB = tablesB.decoder.Peek(b.bits.window());
                 if (!(entryA.plain && entryB.plain)) {
@@ -357,7 +365,7 @@ void LineBlockCodec::DecodeBlocks(const Job& first, const Job& second, bool& fir
                 PlainStep(a, tablesA, entryA);
                 PlainStep(b, tablesB, entryB);
             }
-            if (steps == 4) {
+            if (steps == kFastSteps) {
                 continue;
             }
         }
