@@ -1,7 +1,9 @@
 #include "tutor/course/plain_text_file.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 #include "common/code_page.h"
 
@@ -21,6 +23,11 @@ void PlainTextFile::SplitLines(std::string_view contents, std::vector<std::strin
 }
 
 bool PlainTextFile::ReadLines(const std::string& path, std::vector<std::string>& lines) {
+    // A folder opens like a file here but holds no text (a folder dropped on the window).
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return false;

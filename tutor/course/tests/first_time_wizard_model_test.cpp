@@ -9,6 +9,7 @@
 #include "common/data_paths.h"
 #include "common/testing/temp_dir.h"
 #include "tutor/course/first_time_wizard_texts.h"
+#include "tutor/course/no_system_keyboard_layouts.h"
 #include "tutor/course/tests/course_files_support.h"
 #include "tutor/course/tests/fake_system_keyboard_layouts.h"
 
@@ -154,6 +155,19 @@ TEST_F(FirstTimeWizard, OpensFromTheConfigFolder) {
     ASSERT_EQ(model.keyboardEntries().size(), 2u);
     EXPECT_EQ(model.keyboardEntries()[model.selectedKeyboard()].id, "NUM");
     EXPECT_EQ(model.description(), "y");
+}
+
+TEST_F(FirstTimeWizard, WithoutSystemLayoutsEveryKeyboardWithALayoutFileIsOffered) {
+    dir.Write("config/keyboards.txt", "00000407:DE:0:\n00000409:US:0:\n0000040E:HU:0:\n");
+    dir.Write("config/lessons.txt", "00000409_a:00000409:Beginner:x:1:\n");
+    dir.Write("config/00000407.kdd", "");
+    dir.Write("config/0000040E.kdd", "");
+    NoSystemKeyboardLayouts none;
+    FirstTimeWizardModel model(none, course, "00000409", "_a");
+    EXPECT_EQ(model.OpenCoursePage(), Status::Ready);
+    ASSERT_EQ(model.keyboardEntries().size(), 2u);
+    EXPECT_EQ(model.keyboardEntries()[0].caption, "DE");
+    EXPECT_EQ(model.keyboardEntries()[1].caption, "HU");
 }
 
 TEST_F(FirstTimeWizard, CandidatesAreLayoutFileNamesUpToTheFirstDot) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/file_error.h"
 #include "common/testing/temp_dir.h"
 #include "tutor/course/lesson_course.h"
 #include "tutor/course/own_text_limits_dialog.h"
@@ -128,4 +129,45 @@ TEST_F(LoadOwnText, TextTheKeyboardCannotTypeLeavesNoLines) {
     EXPECT_TRUE(course.ownLines().empty());
     EXPECT_TRUE(course.LoadOwnText(path, dialog, ""));
     EXPECT_TRUE(course.ownLines().empty());
+}
+
+TEST_F(LoadOwnText, RichTextIsExtractedAndNormalised) {
+    std::string path =
+        dir.Write("story.RTF",
+                  "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 the  quick\\tab fox\\par "
+                  "JUMPS over\\par}");
+    ScriptedLimitsDialog dialog(course, true);
+    ASSERT_TRUE(course.LoadOwnText(path, dialog, kAccepted));
+    // Spaces are joined before untypable characters go, so the gap left by "JUMPS" stays.
+    EXPECT_EQ(course.ownLines(), (Lines{" the quick fox", "  over"}));
+}
+
+TEST_F(LoadOwnText, RtfAnywhereInThePathMeansRichText) {
+    std::string path = dir.Write("story.rtf.txt", "{\\rtf1\\ansi plain words\\par}");
+    ScriptedLimitsDialog dialog(course, true);
+    ASSERT_TRUE(course.LoadOwnText(path, dialog, kAccepted));
+    EXPECT_EQ(course.ownLines(), Lines{" plain words"});
+}
+
+TEST_F(LoadOwnText, MissingRichTextFileEndsTheCommandWithItsFileError) {
+    course.SetOwnLines({"old"});
+    ScriptedLimitsDialog dialog(course, true);
+    try {
+        course.LoadOwnText(dir.File("missing.rtf"), dialog, kAccepted);
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.kind(), FileError::Kind::NotFound);
+    }
+    EXPECT_TRUE(course.ownLines().empty());
+}
+
+TEST_F(LoadOwnText, MalformedRichTextKeepsTheLinesBeforeTheErrorAsExtracted) {
+    // The group is never closed: the reader fails at the end of the document.
+    std::string path = dir.Write("broken.rtf", "{\\rtf1\\ansi FIRST\\tab  line\\par second\\par ");
+    ScriptedLimitsDialog dialog(course, true);
+    EXPECT_THROW(course.LoadOwnText(path, dialog, kAccepted), FileError);
+    ASSERT_FALSE(course.ownLines().empty());
+    // Not normalised: capitals and the tab are still there.
+    EXPECT_NE(course.ownLines()[0].find("FIRST"), std::string::npos);
+    EXPECT_DOUBLE_EQ(course.ownSpeedLimit(), 120.0);
 }

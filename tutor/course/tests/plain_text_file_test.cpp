@@ -30,10 +30,11 @@ TEST(PlainTextFile, LinesEndAtLineFeedWithCarriageReturnDropped) {
     EXPECT_EQ(Split("a\rb\r\r\n"), (Lines{"a\rb\r"}));
 }
 
-TEST(PlainTextFile, MissingFileCannotBeRead) {
+TEST(PlainTextFile, MissingFileOrFolderCannotBeRead) {
     TempDir dir;
     Lines lines{"kept"};
     EXPECT_FALSE(PlainTextFile::ReadLines(dir.File("missing.txt"), lines));
+    EXPECT_FALSE(PlainTextFile::ReadLines(dir.path(), lines));
     EXPECT_EQ(lines, Lines{"kept"});
 }
 
