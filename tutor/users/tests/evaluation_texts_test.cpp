@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -173,6 +175,54 @@ TEST(EvaluationTextsLoad, ReadsTheContainerFileAndRefusesAMissingOne) {
     EXPECT_FALSE(texts.Load(folder.File("missing.ddd")));
     folder.Write("damaged.ddd", "not a container at all");
     EXPECT_FALSE(texts.Load(folder.File("damaged.ddd")));
+}
+
+/// The lines of the delivered evaluation texts, as written in their source file.
+Lines DeliveredTextLines() {
+    std::ifstream in(std::string(KELVANE_SOURCE_DIR) + "/data/config/textinfo.ddd.txt");
+    Lines lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(DeliveredEvaluationTexts, ComposeAFullEvaluationOfAGoodCompleteRun) {
+    const EvaluationTexts texts = EvaluationTexts::FromLines(DeliveredTextLines());
+    ASSERT_FALSE(texts.empty());
+    EvaluationTexts::Inputs in;
+    in.grades = {10, 20, 5, 100};  // fast, few errors, even, complete
+    in.userName = "Petr";
+    in.wrongCharacters = "k, Space";
+    ScriptedRandom random;
+    const std::string text = texts.Compose(in, random);
+    // The opening greets the user by name on the first line.
+    EXPECT_LT(text.find(", Petr. \r\n"), text.find("You typed")) << text;
+    EXPECT_NE(text.find("You typed far faster than this lesson asks, and you made hardly any "
+                        "mistakes. That is excellent work."),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("k, Space."), std::string::npos) << text;
+    EXPECT_NE(text.find("Your rhythm was very even"), std::string::npos) << text;
+    EXPECT_NE(text.find("You finished the whole text."), std::string::npos) << text;
+    EXPECT_EQ(text.find("slowed you down"), std::string::npos) << text;
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+}
+
+TEST(DeliveredEvaluationTexts, IncompleteSlowRunAsksToReachTheEnd) {
+    const EvaluationTexts texts = EvaluationTexts::FromLines(DeliveredTextLines());
+    EvaluationTexts::Inputs in;
+    in.grades = {90, 95, 80, 40};
+    in.userName = "Eva";
+    in.slowCharacters = "q";
+    ScriptedRandom random;
+    const std::string text = texts.Compose(in, random);
+    EXPECT_NE(text.find("You typed at less than half the speed"), std::string::npos) << text;
+    EXPECT_NE(text.find("q."), std::string::npos) << text;
+    EXPECT_NE(text.find("You copied less than half of the text."), std::string::npos) << text;
+    EXPECT_EQ(text.find("You finished the whole text."), std::string::npos) << text;
+    EXPECT_EQ(text.find("went wrong"), std::string::npos) << text;
 }
 
 }  // namespace
