@@ -32,6 +32,7 @@ class PracticeTextPanel {
     /// Speed and error rate in per cent of their limits.
     virtual void ShowProgress(std::int64_t activeSeconds, int speedPercent, int errorPercent) = 0;
     virtual void NextMovieFrame() = 0;
-    /// Flashes the metronome line; called on the metronome worker's thread.
+    /// Flashes the metronome line; called on the metronome worker's thread. It must not wait
+    /// for the window's thread, which may be waiting for the metronome to end.
     virtual void MetronomeTick() = 0;
 };
