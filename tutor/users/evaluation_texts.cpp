@@ -11,6 +11,12 @@ namespace {
 
 constexpr int kHighestRandomGrade = 98;
 
+/// Kinds the program does not know are taken as random groups.
+EvaluationTexts::Kind KindOf(int kind) {
+    return kind >= 1 && kind <= 9 ? static_cast<EvaluationTexts::Kind>(kind)
+                                  : EvaluationTexts::Kind::Random;
+}
+
 bool EndsASentence(const std::string& text) {
     const std::size_t n = text.size();
     return (n >= 1 && text[n - 1] == '.') || (n >= 2 && text[n - 2] == '.');
@@ -89,7 +95,8 @@ std::string EvaluationTexts::Compose(const Inputs& inputs, RandomSource& random)
         bool used = true;
         std::string text;
         std::string list;
-        switch (static_cast<Kind>(std::clamp(g.kind, 0, 9))) {
+        const Kind kind = KindOf(g.kind);
+        switch (kind) {
             case Kind::Random:
                 grade = random.Next(kHighestRandomGrade);
                 break;
@@ -131,7 +138,7 @@ std::string EvaluationTexts::Compose(const Inputs& inputs, RandomSource& random)
                 break;
         }
         const int index = TextIndex(grade, count);
-        if (g.kind != static_cast<int>(Kind::UserName)) {
+        if (kind != Kind::UserName) {
             previousGrade = grade;
             if (count > 0) {
                 text = g.texts[static_cast<std::size_t>(index)];

@@ -141,6 +141,19 @@ TEST(EvaluationTextsCompose, TextsPastTheGroupsOfTheLabelBeforeLeadToItsLastGrou
     EXPECT_EQ(texts.Compose(Inputs(0, 0), random), "B0 A0. \r\n");
 }
 
+TEST(EvaluationTextsCompose, OddGroupsNeitherCrashNorLeadAstray) {
+    // A label without texts, a kind outside the known ones (random), a negative kind.
+    const Lines lines = {":a", "#3", "A0.", "A1.", "",    ":b", "#42",
+                         "B0", "B1", "",    ":c",  "#-7", "",   ":d"};
+    const EvaluationTexts texts = EvaluationTexts::FromLines(lines);
+    ASSERT_EQ(texts.groups().size(), 4u);
+    ScriptedRandom random;
+    random.numbers = {10, 20, 70};
+    // d and c add nothing; b takes a random grade (70: "B1") and leads to a's first group.
+    EXPECT_EQ(texts.Compose(Inputs(0, 99), random), "B1 A1. \r\n");
+    EXPECT_EQ(random.ranges, (std::vector<int>{98, 98, 98}));
+}
+
 TEST(EvaluationTextsCompose, EmptyTextsComposeNothing) {
     ScriptedRandom random;
     EXPECT_EQ(EvaluationTexts().Compose(Inputs(0, 0), random), "");
