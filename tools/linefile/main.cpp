@@ -1,5 +1,6 @@
 // linefile: packs the lines of plain text files into the programs' compressed line container
-// and unpacks them again, for people who write courses, keyboards and tests.
+// and unpacks them again, and shows the plain lines of rich-text files, for people who write
+// courses, keyboards and tests.
 
 #include <fstream>
 #include <iostream>
@@ -12,6 +13,7 @@
 
 #include "common/atomic_file_writer.h"
 #include "common/compressed_line_file.h"
+#include "common/extract_rich_text.h"
 #include "common/file_error.h"
 #include "tools/linefile/text_lines.h"
 
@@ -66,6 +68,33 @@ int Unpack(std::span<const std::string> args) {
     return 0;
 }
 
+// The plain lines a rich-text document gives, as the programs see them (width 70 unless
+// given), one per line.
+int RichText(std::span<const std::string> args) {
+    const std::string& rtfPath = args[0];
+    const std::string& textPath = args[1];
+    int width = 70;
+    if (args.size() > 2) {
+        const std::string& text = args[2];
+        width = 0;
+        for (char c : text) {
+            if (c < '0' || c > '9' || width > 100000) {
+                return Fail("the width must be a whole number from 1 to 100000: " + text);
+            }
+            width = width * 10 + (c - '0');
+        }
+        if (width < 1 || width > 100000) {
+            return Fail("the width must be a whole number from 1 to 100000: " + text);
+        }
+    }
+    std::vector<std::string> lines;
+    ExtractRichText(rtfPath, lines, width);
+    if (!AtomicFileWriter::Write(textPath, JoinTextLines(lines))) {
+        return Fail("cannot write " + textPath);
+    }
+    return 0;
+}
+
 struct Command {
     std::string_view name;
     std::string_view arguments;
@@ -81,6 +110,9 @@ constexpr Command kCommands[] = {
      "packs the lines of a plain text file (LF or CR LF line ends) into a line file", Pack},
     {"unpack", "IN TEXT", 2, 2, "writes the lines of a line file as plain text, one per line",
      Unpack},
+    {"rtf", "IN.rtf OUT.txt [WIDTH]", 2, 3,
+     "writes the plain lines of a rich-text file (width 70 unless given), one per line",
+     RichText},
 };
 
 int Usage() {
