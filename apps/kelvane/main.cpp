@@ -14,6 +14,7 @@
 #include "common/ui/program_start.h"
 #include "common/ui/qt_settings_store.h"
 #include "tutor/course/data_check.h"
+#include "tutor/users/report_command.h"
 #include "tutor/practice/ui/c_main_frame.h"
 #include "tutor/practice/ui/kelvane_icon.h"
 
@@ -35,6 +36,13 @@ std::vector<CommandLineModes::Mode> ProgramModes() {
                          std::string folder =
                              arguments.empty() ? DataPaths::ProgramFolder() : arguments[0];
                          return RunCheckData(folder, out);
+                     }});
+    modes.push_back({"--report", "RUN.stat [--json]",
+                     "print the figures, grades, character statistics and evaluation of a run",
+                     [](const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& err) {
+                         DataPaths::InitForExecutable(DataPaths::ExecutablePath(), "Kelvane");
+                         return RunReport(arguments, out, err);
                      }});
     return modes;
 }
