@@ -63,8 +63,8 @@ AppearanceStyle AppearanceStyle::Paper() {
     s.paperFibres = 46;
     s.fibre = QColor(0xb8, 0xa4, 0x80, 38);
 
-    s.handsTop = QColor(0xf2, 0xe9, 0xd5);
-    s.handsBottom = QColor(0xe9, 0xdd, 0xc4);
+    s.handsTop = QColor(0xec, 0xe1, 0xc9);
+    s.handsBottom = QColor(0xe0, 0xd2, 0xb5);
     s.handsOnPaper = true;
     s.skin = QColor(0xfb, 0xf5, 0xe6);
     s.skinShade = QColor(0xec, 0xdf, 0xc4);

@@ -265,8 +265,8 @@ QImage HandsPainter::Paint(const HandsOutline& outline, const AppearanceStyle& s
         QColor top = style.handsTop;
         QColor bottom = style.handsBottom;
         if (style.handsOnPaper) {
-            top.setAlpha(110);
-            bottom.setAlpha(170);
+            top.setAlpha(150);
+            bottom.setAlpha(200);
         }
         ground.setColorAt(0.0, top);
         ground.setColorAt(1.0, bottom);
