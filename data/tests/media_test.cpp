@@ -63,7 +63,9 @@ std::vector<std::string> FilesUnder(const std::string& root) {
     return files;
 }
 
-// ---- Pictures ---------------------------------------------------------------------------
+// ---- Pictures (made only in builds with the UI) ------------------------------------------
+
+#ifdef KELVANE_PICTUREGEN
 
 struct Picture {
     int width = 0;
@@ -149,8 +151,6 @@ const std::vector<std::string> kAppearances = {"standard", "paper"};
 const std::vector<std::string> kAppearancePictures = {
     "HandsBG.jpg", "StatBG.jpg", "Background.jpg", "Movie1.jpg", "Movie2.jpg", "Movie3.jpg",
     "Movie4.jpg",  "Movie5.jpg", "Movie6.jpg",     "Movie7.jpg", "Movie8.jpg"};
-
-#ifdef KELVANE_PICTUREGEN
 
 class ProgramPicture : public testing::TestWithParam<std::string> {};
 
