@@ -187,19 +187,18 @@ QImage ProgramPictures::SmallWindow() {
             painter.fillRect(QRectF(textLeft + 72, y - 2, 2, 8), kAccent);
         }
     }
-    // Keyboard.
+    // Keyboard: three rows of keys and the space bar; F is lit.
     const double keysTop = strip.bottom() + 56;
-    for (int row = 0; row < 4; ++row) {
-        for (int i = 0; i < 13 - (row == 3 ? 6 : 0); ++i) {
-            const double x = window.left() + 14 + row * 5 + i * 18.5 + (row == 3 ? 40 : 0);
-            const double w = row == 3 && i == 3 ? 80 : 15;
-            if (row == 3 && i > 3) {
-                break;
-            }
+    const double keysLeft = window.left() + (window.width() - (12 * 18.0 + 10.0)) / 2.0;
+    for (int row = 0; row < 3; ++row) {
+        for (int i = 0; i < 12; ++i) {
             painter.setBrush(row == 2 && i == 3 ? kAccent : QColor(0xe6, 0xeb, 0xf0));
-            painter.drawRoundedRect(QRectF(x, keysTop + row * 15, w, 12), 2.5, 2.5);
+            painter.drawRoundedRect(
+                QRectF(keysLeft + row * 5 + i * 18.0, keysTop + row * 15, 15, 12), 2.5, 2.5);
         }
     }
+    painter.setBrush(QColor(0xe6, 0xeb, 0xf0));
+    painter.drawRoundedRect(QRectF(window.center().x() - 50, keysTop + 45, 100, 12), 2.5, 2.5);
     // Hands.
     painter.setBrush(QColor(0xf1, 0xcd, 0xab));
     for (int hand = 0; hand < 2; ++hand) {
