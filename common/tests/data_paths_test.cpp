@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -48,16 +49,23 @@ TEST(DataPaths, WritableDataGoesBesideAWritableProgram) {
 }
 
 TEST(DataPaths, WritableDataGoesToXdgWhenTheProgramFolderIsReadOnly) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root may write anywhere, so a read-only folder cannot be simulated";
-    }
     TempDir dir, xdg;
-    fs::create_directories(dir.File("ro"));
-    chmod(dir.File("ro").c_str(), 0555);
+    // A folder we cannot write: a read-only temporary folder, or for root (who may write
+    // anywhere on a writable file system) a folder of a read-only mount.
+    std::string readOnly = dir.File("ro");
+    fs::create_directories(readOnly);
+    chmod(readOnly.c_str(), 0555);
+    if (access(readOnly.c_str(), W_OK) == 0) {
+        readOnly = "/proc/sys";
+        if (access(readOnly.c_str(), W_OK) == 0) {
+            GTEST_SKIP() << "no read-only folder available to this user";
+        }
+    }
     setenv("XDG_DATA_HOME", xdg.path().c_str(), 1);
-    DataPaths::InitForExecutable(dir.File("ro/kelvane"), "Kelvane");
-    DataPaths::SetProgramFolder(dir.File("ro"));
+    DataPaths::InitForExecutable(readOnly + "/kelvane", "Kelvane");
+    DataPaths::SetProgramFolder(readOnly);
     DataPaths::SetWritableRoot("");
     EXPECT_EQ(DataPaths::WritableFolder("users"), xdg.File("Kelvane/users/"));
+    EXPECT_TRUE(fs::is_directory(xdg.File("Kelvane/users")));
     chmod(dir.File("ro").c_str(), 0755);
 }

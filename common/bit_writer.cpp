@@ -1,0 +1,5 @@
+#include "common/bit_writer.h"
+
+BitWriter::BitWriter(std::size_t capacity) : capacity_(capacity) {
+    bytes_.reserve(capacity);
+}
