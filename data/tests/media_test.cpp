@@ -2,23 +2,24 @@
 // the pictures have the layouts the practice window relies on, the sounds are short, quiet
 // 16-bit PCM, and the generators give the same bytes on every run.
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
-#include <csetjmp>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/colon_field_reader.h"
+#include "common/testing/recording_message_sink.h"
 #include "common/testing/temp_dir.h"
+#include "tutor/course/jpeg_loader.h"
+#include "tutor/course/rgb_image.h"
 
 namespace fs = std::filesystem;
 
@@ -70,7 +71,7 @@ std::vector<std::string> FilesUnder(const std::string& root) {
 struct Picture {
     int width = 0;
     int height = 0;
-    std::vector<unsigned char> rgb;
+    std::vector<std::uint8_t> rgb;
 
     double Luma(int x, int y) const {
         const unsigned char* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
@@ -84,47 +85,18 @@ struct Picture {
     }
 };
 
-struct JpegErrorManager {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-};
-
-void JpegErrorExit(j_common_ptr cinfo) {
-    std::longjmp(reinterpret_cast<JpegErrorManager*>(cinfo->err)->jump, 1);
-}
-
-/// Decodes a JPEG file to RGB; false when the file is missing or not a valid JPEG.
+/// Decodes a JPEG file with the tutor's own loader; false when it finds no picture.
 bool DecodeJpeg(const std::string& path, Picture& picture) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
+    RecordingMessageSink messages;
+    std::optional<RgbImage> image = JpegFileToRgb(path, messages);
+    if (!image) {
         return false;
     }
-    jpeg_decompress_struct cinfo{};
-    JpegErrorManager errors{};
-    cinfo.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = JpegErrorExit;
-    if (setjmp(errors.jump)) {
-        jpeg_destroy_decompress(&cinfo);
-        std::fclose(file);
-        return false;
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_stdio_src(&cinfo, file);
-    jpeg_read_header(&cinfo, TRUE);
-    cinfo.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&cinfo);
-    picture.width = static_cast<int>(cinfo.output_width);
-    picture.height = static_cast<int>(cinfo.output_height);
-    picture.rgb.assign(static_cast<std::size_t>(picture.width) * picture.height * 3, 0);
-    while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row =
-            &picture.rgb[static_cast<std::size_t>(cinfo.output_scanline) * picture.width * 3];
-        jpeg_read_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    std::fclose(file);
-    return true;
+    picture.width = image->width;
+    picture.height = image->height;
+    picture.rgb = std::move(image->bytes);
+    return messages.messages.empty() &&
+           picture.rgb.size() == static_cast<std::size_t>(picture.width) * picture.height * 3;
 }
 
 Picture Load(const std::string& relative) {
