@@ -163,7 +163,7 @@ std::vector<DesignedSound> SoundDesigner::AllSounds() {
 
 std::vector<double> SoundDesigner::WelcomeChime() {
     // A rising major arpeggio of soft bell tones that rings out.
-    std::vector<double> out = Silence(1.4);
+    std::vector<double> out = Silence(1.2);
     const double notes[] = {523.25, 659.26, 783.99, 1046.50};
     for (int n = 0; n < 4; ++n) {
         AddStruck(out, 0.12 * n, notes[n], 0.006, n == 3 ? 0.9 : 0.7,
