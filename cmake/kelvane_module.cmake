@@ -8,6 +8,9 @@
 # of the core. Tests of the core link NAME, GTest and kv_testing (fakes, temporary folders).
 
 set(KELVANE_TEST_HOME ${CMAKE_BINARY_DIR}/test-home)
+# Qt wants its runtime folder to exist and to be private.
+file(MAKE_DIRECTORY ${KELVANE_TEST_HOME}/run)
+file(CHMOD ${KELVANE_TEST_HOME}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
 # Tests never see the real user's files or settings.
 function(kv_test_environment test_names)
@@ -37,7 +40,7 @@ function(kv_module NAME)
             # kv_gtest_main points HOME and the XDG folders at a fresh temporary folder.
             target_link_libraries(${NAME}_tests PRIVATE ${NAME} kv_testing kv_gtest_main GTest::gtest GTest::gmock)
             set_target_properties(${NAME}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-            gtest_discover_tests(${NAME}_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
+            gtest_discover_tests(${NAME}_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS unit)
         endif()
     endif()
 
@@ -46,12 +49,38 @@ function(kv_module NAME)
         if(ui_sources)
             add_library(${NAME}_ui STATIC ${ui_sources})
             set_target_properties(${NAME}_ui PROPERTIES AUTOMOC ON AUTORCC ON)
-            target_link_libraries(${NAME}_ui PUBLIC ${NAME} ${KV_UI_DEPS} Qt6::Widgets)
+            # Ninja runs moc again only when a header it saw before changes, so a header
+            # added later would never be seen: a changed list of headers forces a new run.
+            set(ui_headers ${ui_sources})
+            list(FILTER ui_headers INCLUDE REGEX "\\.h$")
+            set(header_list ${CMAKE_CURRENT_BINARY_DIR}/${NAME}_ui_headers.txt)
+            if(EXISTS ${header_list})
+                file(READ ${header_list} old_headers)
+                if(NOT old_headers STREQUAL "${ui_headers}")
+                    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${NAME}_ui_autogen/timestamp)
+                endif()
+            endif()
+            file(WRITE ${header_list} "${ui_headers}")
+            # An area whose UI layer does not exist yet stands aside for kv_common_ui, the
+            # base of every UI layer; its core is reached through DEPS anyway.
+            set(ui_deps "")
+            foreach(dep ${KV_UI_DEPS})
+                if(dep MATCHES "^kv_.*_ui$" AND NOT TARGET ${dep})
+                    set(dep kv_common_ui)
+                endif()
+                list(APPEND ui_deps ${dep})
+            endforeach()
+            list(REMOVE_DUPLICATES ui_deps)
+            target_link_libraries(${NAME}_ui PUBLIC ${NAME} ${ui_deps} Qt6::Widgets)
         endif()
         if(KELVANE_TESTS AND TARGET ${NAME}_ui)
             file(GLOB ui_tests CONFIGURE_DEPENDS ${dir}/ui/tests/*_test.cpp)
             foreach(src ${ui_tests})
                 get_filename_component(test_name ${src} NAME_WE)
+                # Both programs have a CMainFrame: the second test of a name gets its area's.
+                if(TARGET ${test_name})
+                    set(test_name ${NAME}_${test_name})
+                endif()
                 add_executable(${test_name} ${src})
                 set_target_properties(${test_name} PROPERTIES AUTOMOC ON
                     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)

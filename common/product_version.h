@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string_view>
+
+/// The version both programs show in their About box and with "--version".
+inline constexpr std::string_view kProductVersion = "1.0";

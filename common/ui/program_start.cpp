@@ -1,0 +1,19 @@
+#include "common/ui/program_start.h"
+
+#include <clocale>
+#include <iostream>
+#include <string>
+
+#include "common/code_page.h"
+#include "common/data_paths.h"
+#include "common/settings_store.h"
+
+void PrepareProgram(std::string_view applicationName, SettingsStore& settings) {
+    std::setlocale(LC_NUMERIC, "C");
+    DataPaths::InitForExecutable(DataPaths::ExecutablePath(), std::string(applicationName));
+    std::string page = settings.ReadString("", "CodePage", "1250");
+    if (!CodePage::SetProgram(page)) {
+        std::cerr << applicationName << ": unknown code page \"" << page
+                  << "\" in the settings; using " << CodePage::Program().number() << '\n';
+    }
+}

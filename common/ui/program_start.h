@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string_view>
+
+class SettingsStore;
+
+/// What both programs do once their QApplication exists and before any window opens:
+/// numbers in the "C" locale again (Qt has set the user's), the program folder found from
+/// the executable, and the program's code page taken from the setting "CodePage" ("1250"
+/// when missing; an unknown name is reported on standard error and ignored).
+void PrepareProgram(std::string_view applicationName, SettingsStore& settings);

@@ -1,0 +1,542 @@
+#include "tester/assessment.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+bool IsSeparator(char c) {
+    return c == ' ' || c == '\r' || c == '\n';
+}
+
+// Windows of the refinement passes, from coarse to fine.
+constexpr int kMainWindow = 12;
+constexpr int kRefineWindows[] = {6, 3, 2};
+constexpr int kMatchInPlaceRounds = 3;
+// Errors closer together than this may belong to one word and then count once.
+constexpr int kNearDistance = 6;
+
+}  // namespace
+
+void Assessment::Clear() {
+    typedMarks.clear();
+    originalMarks.clear();
+    typedMap.clear();
+    originalMap.clear();
+    charClasses.clear();
+    errorPositions.clear();
+    omittedTexts.clear();
+    omittedPositions.clear();
+}
+
+void Assessment::Run(std::string_view original, std::string_view typed) {
+    Clear();
+    if (original.size() > kMaxTextLength || typed.size() > kMaxTextLength) {
+        return;
+    }
+    o_ = original;
+    t_ = typed;
+    lo_ = static_cast<int>(original.size());
+    lt_ = static_cast<int>(typed.size());
+    typedMarks.assign(lt_, MatchMark::Unvisited);
+    originalMarks.assign(lo_, MatchMark::Unvisited);
+    typedMap.assign(lt_, 0);
+    originalMap.assign(lo_, 0);
+    charClasses.assign(lt_, CharClass::Correct);
+    lastError_ = -100;
+    if (lt_ == 0) {
+        o_ = {};
+        t_ = {};
+        return;
+    }
+
+    MainPass();
+    for (int window : kRefineWindows) {
+        RealignRight();
+        RefineRegions(window);
+    }
+    RealignRight();
+    for (int round = 0; round < kMatchInPlaceRounds; ++round) {
+        MatchInPlace();
+    }
+
+    if (ClassifyCharacters()) {
+        MarkUnfinishedEnd();
+        CountErrors();
+    }
+    // The texts belong to the caller and may go away.
+    o_ = {};
+    t_ = {};
+}
+
+void Assessment::Pair(int o, int t) {
+    originalMarks[o] = MatchMark::Matched;
+    typedMarks[t] = MatchMark::Matched;
+    typedMap[t] = static_cast<std::uint16_t>(o);
+    originalMap[o] = static_cast<std::uint16_t>(t);
+}
+
+bool Assessment::IsUnmatchedOriginal(int o) const {
+    return o >= 0 && o < lo_ && originalMarks[o] == MatchMark::Unmatched;
+}
+
+bool Assessment::IsUnmatchedTyped(int t) const {
+    return t >= 0 && t < lt_ && typedMarks[t] == MatchMark::Unmatched;
+}
+
+bool Assessment::TryMatch(int n, Limits limits) {
+    // A window of nothing would "match" without moving on.
+    if (n <= 0 || posO_ < 0 || posT_ < 0) {
+        return false;
+    }
+    if (posT_ + n > limits.t || posO_ + n > limits.o) {
+        return false;
+    }
+    if (std::memcmp(o_.data() + posO_, t_.data() + posT_, static_cast<std::size_t>(n)) != 0) {
+        return false;
+    }
+
+    // What lies between the previous match and this one is left over on both sides.
+    for (int t = prevT_; t < posT_; ++t) {
+        if (typedMarks[t] == MatchMark::Unvisited) {
+            typedMarks[t] = MatchMark::Unmatched;
+            typedMap[t] = static_cast<std::uint16_t>(prevO_);
+        }
+    }
+    for (int o = prevO_; o < posO_; ++o) {
+        if (originalMarks[o] == MatchMark::Unvisited) {
+            originalMarks[o] = MatchMark::Unmatched;
+            originalMap[o] = static_cast<std::uint16_t>(prevT_);
+        }
+    }
+
+    for (int i = 0; i < n; ++i) {
+        Pair(posO_ + i, posT_ + i);
+    }
+    posO_ += n;
+    posT_ += n;
+    prevO_ = posO_;
+    prevT_ = posT_;
+    while (posT_ < limits.t && posO_ < limits.o && o_[posO_] == t_[posT_]) {
+        Pair(posO_, posT_);
+        ++posO_;
+        ++posT_;
+        prevO_ = posO_;
+        prevT_ = posT_;
+    }
+
+    for (int t = posT_; t < lt_ && typedMarks[t] == MatchMark::Unmatched; ++t) {
+        typedMap[t] = static_cast<std::uint16_t>(posO_);
+    }
+    for (int o = posO_; o < lo_ && originalMarks[o] == MatchMark::Unmatched; ++o) {
+        originalMap[o] = static_cast<std::uint16_t>(posT_);
+    }
+    return true;
+}
+
+bool Assessment::TryAt(int o, int t, int n, Limits limits) {
+    posO_ = o;
+    posT_ = t;
+    return TryMatch(n, limits);
+}
+
+bool Assessment::SquareSearch(int w, Limits limits) {
+    for (int d1 = 0; d1 <= w; ++d1) {
+        for (int d2 = 0; d2 <= d1; ++d2) {
+            if (d1 == d2) {
+                if (TryAt(prevO_ + d1, prevT_ + d1, w, limits)) {
+                    return true;
+                }
+                continue;
+            }
+            // Extra typed characters first, then omitted original.
+            if (TryAt(prevO_ + d2, prevT_ + d1, w, limits) ||
+                TryAt(prevO_ + d1, prevT_ + d2, w, limits)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool Assessment::Ring(int d, int n, Limits limits) {
+    for (int i = 0; i <= d; ++i) {
+        if (i == d) {
+            if (TryAt(prevO_ + d, prevT_ + d, n, limits)) {
+                return true;
+            }
+            continue;
+        }
+        // Omitted original first, then extra typed characters.
+        if (TryAt(prevO_ + d, prevT_ + i, n, limits) || TryAt(prevO_ + i, prevT_ + d, n, limits)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Assessment::MainPass() {
+    const Limits limits{lo_, lt_};
+    int w = kMainWindow;
+    posO_ = posT_ = prevO_ = prevT_ = 0;
+    do {
+        if (posO_ >= lo_) {
+            break;
+        }
+        int rest = std::min(lo_ - posO_, lt_ - posT_);
+        if (rest < w) {
+            w = rest;
+        }
+
+        bool found = TryMatch(w, limits) || SquareSearch(w, limits);
+        if (!found && w != 0) {
+            const int bound = std::min(lo_ - prevO_, lt_ - prevT_) / w;
+            int d = 2 * w;
+            for (int k = 2; k < bound && !found; ++k, d += w) {
+                found = Ring(d, w, limits);
+            }
+        }
+        if (found) {
+            continue;
+        }
+
+        // Give up on this stretch: skip a window from the last pair tried and count
+        // everything skipped on both sides as left over.
+        rest = std::max(0, std::min(lo_ - posO_, lt_ - posT_));
+        if (rest < w) {
+            w = rest;
+        }
+        posO_ += w;
+        posT_ += w;
+        for (int t = prevT_; t < posT_; ++t) {
+            typedMarks[t] = MatchMark::Unmatched;
+            typedMap[t] = static_cast<std::uint16_t>(prevO_);
+        }
+        for (int o = prevO_; o < posO_; ++o) {
+            originalMarks[o] = MatchMark::Unmatched;
+            originalMap[o] = static_cast<std::uint16_t>(prevT_);
+        }
+        prevO_ = posO_;
+        prevT_ = posT_;
+    } while (posT_ < lt_);
+}
+
+void Assessment::RealignRight() {
+    bool rightMatched = false;
+    int t = lt_ - 1;
+    while (t >= 0) {
+        const MatchMark mark = typedMarks[t];
+        if (mark == MatchMark::Matched) {
+            rightMatched = true;
+            --t;
+            continue;
+        }
+        if (mark == MatchMark::Unmatched && rightMatched) {
+            // The right end of a wrong run: pair it backwards with the right end of the
+            // left-over original it maps to, as long as the characters agree.
+            int q = typedMap[t];
+            const int start = q;
+            while (IsUnmatchedOriginal(q)) {
+                ++q;
+            }
+            if (q != start) {
+                --q;
+            }
+            while (t >= 0 && q != 0 && IsUnmatchedOriginal(q) && IsUnmatchedTyped(t) &&
+                   o_[q] == t_[t]) {
+                Pair(q, t);
+                --t;
+                --q;
+            }
+        }
+        rightMatched = false;
+        --t;
+    }
+}
+
+void Assessment::RefineRegions(int n) {
+    int s = 0;
+    while (s < lt_) {
+        if (typedMarks[s] != MatchMark::Unmatched) {
+            ++s;
+            continue;
+        }
+        int endT = s + 1;
+        while (endT < lt_ && typedMarks[endT] != MatchMark::Matched) {
+            ++endT;
+        }
+        const int startO = typedMap[s];
+        int endO = startO;
+        while (IsUnmatchedOriginal(endO)) {
+            ++endO;
+        }
+        if (endT == lt_) {
+            endO = lo_;
+        }
+
+        const Limits limits{endO, endT};
+        posO_ = prevO_ = startO;
+        posT_ = prevT_ = s;
+        while (posO_ < endO && endO - posO_ >= n && endT - posT_ >= n) {
+            if (TryMatch(n, limits) || SquareSearch(n, limits)) {
+                continue;
+            }
+            bool found = false;
+            for (int d = 2; d < std::min(endO - prevO_, endT - prevT_) && !found; ++d) {
+                found = Ring(d, n, limits);
+            }
+            if (found) {
+                continue;
+            }
+            posO_ += n;
+            posT_ += n;
+            prevO_ += n;
+            prevT_ += n;
+        }
+        s = endT;
+    }
+}
+
+void Assessment::MatchInPlace() {
+    int t = 0;
+    while (t < lt_) {
+        if (typedMarks[t] != MatchMark::Unmatched) {
+            ++t;
+            continue;
+        }
+        // Neither run takes in the last position of its text.
+        const int s = t;
+        int e = s;
+        while (e < lt_ - 1 && typedMarks[e] == MatchMark::Unmatched) {
+            ++e;
+        }
+        const int a = typedMap[s];
+        int b = a;
+        while (b < lo_ - 1 && originalMarks[b] == MatchMark::Unmatched) {
+            ++b;
+        }
+
+        // Characters at the same offset of the two runs that agree are paired; the
+        // left-over characters after a pair map just behind it.
+        const int length = std::min(e - s, b - a);
+        int lastPair = -1;
+        for (int k = 0; k < length; ++k) {
+            if (t_[s + k] == o_[a + k]) {
+                Pair(a + k, s + k);
+                lastPair = k;
+            } else if (lastPair >= 0) {
+                typedMap[s + k] = static_cast<std::uint16_t>(a + lastPair + 1);
+                originalMap[a + k] = static_cast<std::uint16_t>(s + lastPair + 1);
+            }
+        }
+        if (lastPair >= 0) {
+            for (int x = s + std::max(length, 0); x < e; ++x) {
+                typedMap[x] = static_cast<std::uint16_t>(a + lastPair + 1);
+            }
+            for (int y = a + std::max(length, 0); y < b; ++y) {
+                originalMap[y] = static_cast<std::uint16_t>(s + lastPair + 1);
+            }
+        }
+        t = e + 1;
+    }
+}
+
+bool Assessment::ClassifyCharacters() {
+    int e = 0;  // the next expected original position
+    for (int c = 0; c < lt_; ++c) {
+        const int f = typedMap[c];
+        if (f > lo_) {
+            return false;
+        }
+        if (typedMarks[c] != MatchMark::Matched) {
+            // A position one past the original is not a left-over original character.
+            if (IsUnmatchedOriginal(f)) {
+                charClasses[c] = CharClass::WrongChar;
+            } else {
+                charClasses[c] = CharClass::ExtraChar;
+                e = f + 1;
+            }
+            continue;
+        }
+        if (f >= lo_) {
+            return false;
+        }
+        if (e < f) {
+            // Original text e..f-1 was skipped.
+            const int m = originalMap[f - 1];
+            if (m >= lt_) {
+                return false;
+            }
+            const std::string_view omitted = o_.substr(e, f - e);
+            omittedPositions.push_back(static_cast<std::uint16_t>(m));
+            omittedTexts.emplace_back(omitted);
+            int length = f - e;
+            if (charClasses[m] == CharClass::WrongChar) {
+                // Wrong characters beyond the skipped length were typed on top of it.
+                int i = 0;
+                while (m + i < lt_ && charClasses[m + i] == CharClass::WrongChar) {
+                    if (i >= length) {
+                        charClasses[m + i] = CharClass::ExtraChar;
+                    }
+                    ++i;
+                }
+                if (omitted.find("\r\n") != std::string_view::npos) {
+                    --length;
+                }
+                if (i < length) {
+                    charClasses[m] = CharClass::WrongCharAndOmission;
+                }
+            } else {
+                charClasses[m] = CharClass::OmissionBefore;
+            }
+        }
+        e = f + 1;
+    }
+    return true;
+}
+
+void Assessment::MarkUnfinishedEnd() {
+    int cut = -1;
+    for (int i = lt_ - 1; i >= 0; --i) {
+        if (IsSeparator(t_[i]) && charClasses[i] == CharClass::Correct && i != lt_ - 1) {
+            break;
+        }
+        if (charClasses[i] != CharClass::Correct) {
+            cut = i;
+        }
+    }
+    if (cut >= 0) {
+        std::fill(charClasses.begin() + cut, charClasses.end(), CharClass::NotAssessed);
+    }
+}
+
+int Assessment::SkipUnmatchedOriginal(int p) const {
+    if (p < 0 || p > lo_) {
+        return -1;
+    }
+    while (IsUnmatchedOriginal(p)) {
+        ++p;
+    }
+    return p;
+}
+
+bool Assessment::HasSeparator(int from, int to) const {
+    from = std::max(from, 0);
+    to = std::min(to, lo_);
+    for (int i = from; i < to; ++i) {
+        if (IsSeparator(o_[i])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Assessment::CountError(int j) {
+    errorPositions.push_back(static_cast<std::uint16_t>(j));
+    lastError_ = j;
+}
+
+void Assessment::CountErrors() {
+    lastError_ = -100;
+    int prev = 0;  // class of the last event: 0 none, 1 wrong, 3 extra, 6 omission
+    int j = 0;
+    while (j < lt_) {
+        if (t_[j] == '\n') {
+            ++j;
+            continue;
+        }
+        const bool near = j - lastError_ < kNearDistance;
+        const int last = lastError_;
+        switch (charClasses[j]) {
+            case CharClass::WrongChar:
+            case CharClass::WrongCharAndOmission: {
+                if (!near) {
+                    CountError(j);
+                } else if (last >= 0) {
+                    // Near errors count again only in another word of the original.
+                    const int a = typedMap[last];
+                    const int b = typedMap[j];
+                    if (a != b && b < lo_ && HasSeparator(a, b + 1)) {
+                        CountError(j);
+                    }
+                }
+                prev = 1;
+                break;
+            }
+            case CharClass::ExtraChar: {
+                if (!near) {
+                    CountError(j);
+                } else if (last >= 0) {
+                    const int a = typedMap[last];
+                    const int b = SkipUnmatchedOriginal(typedMap[j]);
+                    if (b < 0) {
+                        return;
+                    }
+                    if (b <= lo_ && HasSeparator(a, b)) {
+                        CountError(j);
+                    }
+                }
+                // One error for the whole run of extra characters; the character after it
+                // is taken as settled.
+                int k = j + 1;
+                while (k < lt_ && charClasses[k] == CharClass::ExtraChar) {
+                    ++k;
+                }
+                lastError_ = k;
+                prev = 3;
+                j = k + 1;
+                continue;
+            }
+            case CharClass::OmissionBefore: {
+                if (!near) {
+                    CountError(j);
+                } else if (last >= 0) {
+                    const int a = typedMap[last];
+                    const int b = typedMap[j];
+                    if (a != b && b < lo_ && HasSeparator(a, b)) {
+                        CountError(j);
+                    }
+                }
+                prev = 6;
+                break;
+            }
+            case CharClass::Correct: {
+                if (prev == 1 && last >= 0 && j >= 1) {
+                    // A wrong run has just ended: one that covered a word boundary of the
+                    // original is an error in each word.
+                    const int a = typedMap[last];
+                    int b = SkipUnmatchedOriginal(typedMap[j - 1]);
+                    if (b < 0) {
+                        return;
+                    }
+                    if (b - a == 2 && o_[a] == '\r' && o_[a + 1] == '\n') {
+                        --b;
+                    }
+                    if (b <= lo_ && b - a > 1) {
+                        int separator = -1;
+                        for (int i = a; i < b; ++i) {
+                            if (IsSeparator(o_[i])) {
+                                separator = i;
+                                break;
+                            }
+                        }
+                        if (separator >= 0) {
+                            const int before = errorPositions.empty() ? -1 : errorPositions.back();
+                            CountError(j - 1);
+                            if (separator != a && separator != b - 1 && !IsSeparator(o_[a]) &&
+                                !IsSeparator(o_[b - 1]) && t_[j] != '\r' && t_[j] != ' ' &&
+                                before != j - 1) {
+                                CountError(j - 1);
+                            }
+                        }
+                    }
+                }
+                prev = 0;
+                break;
+            }
+            case CharClass::NotAssessed:
+                break;
+        }
+        ++j;
+    }
+}

@@ -1,0 +1,113 @@
+#include "tester/scoring.h"
+
+#include <algorithm>
+#include <ctime>
+
+namespace {
+
+// From this many 2-point characters in a row on, each is worth only 1 point: a long run of
+// capitals is typed with Caps Lock, not with Shift for every letter.
+constexpr int kFullWorthRun = 3;
+
+int Worth(char c, std::string_view chars2, std::string_view chars3, std::string_view chars4) {
+    if (chars2.find(c) != std::string_view::npos) {
+        return 2;
+    }
+    if (chars3.find(c) != std::string_view::npos) {
+        return 3;
+    }
+    if (chars4.find(c) != std::string_view::npos) {
+        return 4;
+    }
+    return 1;
+}
+
+std::string TwoDigits(std::int64_t value) {
+    std::string text = std::to_string(value);
+    return value < 10 ? "0" + text : text;
+}
+
+}  // namespace
+
+int CountPoints(std::string_view typed, const std::vector<CharClass>& charClasses,
+                std::string_view chars2, std::string_view chars3, std::string_view chars4) {
+    const std::size_t count = std::min(typed.size(), charClasses.size());
+    int points = 0;
+    int runWorth = 0;
+    int runLength = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const CharClass cls = charClasses[i];
+        if (cls == CharClass::ExtraChar || cls == CharClass::NotAssessed || typed[i] == '\n') {
+            continue;
+        }
+        const int worth = Worth(typed[i], chars2, chars3, chars4);
+        if (worth == runWorth) {
+            ++runLength;
+        } else {
+            runWorth = worth;
+            runLength = 1;
+        }
+        points += (worth == 2 && runLength > kFullWorthRun) ? 1 : worth;
+    }
+    return points;
+}
+
+int CountWrongCharacters(std::string_view typed, const std::vector<std::string>& omittedTexts,
+                         const std::vector<std::uint16_t>& omittedPositions,
+                         const std::vector<CharClass>& charClasses) {
+    const std::size_t count = std::min(typed.size(), charClasses.size());
+    const std::size_t omissions = std::min(omittedTexts.size(), omittedPositions.size());
+    int wrong = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        switch (charClasses[i]) {
+            case CharClass::Correct:
+                break;
+            case CharClass::OmissionBefore:
+            case CharClass::WrongCharAndOmission: {
+                const int less = charClasses[i] == CharClass::WrongCharAndOmission ? 1 : 0;
+                for (std::size_t k = 0; k < omissions; ++k) {
+                    if (omittedPositions[k] == i) {
+                        wrong += static_cast<int>(omittedTexts[k].size()) - less;
+                    }
+                }
+                break;
+            }
+            default:
+                ++wrong;
+                break;
+        }
+    }
+    return wrong;
+}
+
+int TypedLength(std::string_view typed) {
+    int length = 0;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (typed[i] == '\r' && i + 1 < typed.size() && typed[i + 1] == '\n') {
+            ++i;
+        }
+        ++length;
+    }
+    return length;
+}
+
+std::string FormatTimeSpan(std::int64_t seconds) {
+    std::string sign;
+    if (seconds < 0) {
+        sign = "-";
+        seconds = seconds == INT64_MIN ? INT64_MAX : -seconds;
+    }
+    return sign + TwoDigits(seconds / 3600) + ":" + TwoDigits(seconds / 60 % 60) + ":" +
+           TwoDigits(seconds % 60);
+}
+
+std::string FormatLocalTime(std::int64_t seconds, const char* format) {
+    const std::time_t time = static_cast<std::time_t>(seconds);
+    std::tm local{};
+    if (localtime_r(&time, &local) == nullptr) {
+        return {};
+    }
+    char buffer[64];
+    const std::size_t length = std::strftime(buffer, sizeof buffer, format, &local);
+    return std::string(buffer, length);
+}

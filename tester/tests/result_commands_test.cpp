@@ -1,0 +1,302 @@
+#include "tester/result_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/data_paths.h"
+#include "common/memory_settings_store.h"
+#include "common/testing/recording_message_sink.h"
+#include "common/testing/temp_dir.h"
+#include "tester/test_record_file.h"
+
+namespace {
+
+// Answers the dialogs from queues and writes down every call.
+class FakeHost final : public TesterHost {
+  public:
+    std::optional<std::string> AskOpenFileName(const std::string& filter,
+                                               const std::string& initialName) override {
+        calls.push_back("open " + filter + " " + initialName);
+        return Next(openAnswers);
+    }
+    std::optional<std::string> AskSaveFileName(const std::string& filter,
+                                               const std::string& initialName) override {
+        calls.push_back("save " + filter + " " + initialName);
+        return Next(saveAnswers);
+    }
+    std::optional<ComparisonChoice> AskComparisonFiles(
+        const std::string& originalPath, const std::string& alternativePath) override {
+        calls.push_back("compare " + originalPath + " | " + alternativePath);
+        return comparison;
+    }
+    void SetWindowTitle(const std::string& title) override { calls.push_back("title " + title); }
+    void ShowAllowedKeys(bool arrows, bool enter, bool erase) override {
+        calls.push_back(std::string("keys ") + (arrows ? "A" : "-") + (enter ? "E" : "-") +
+                        (erase ? "B" : "-"));
+    }
+    void ShowOriginalText(const std::string& text) override { calls.push_back("original " + text); }
+    void ShowTypedText(const std::string& text) override { calls.push_back("typed " + text); }
+    void SetBusy(bool busy) override { calls.push_back(busy ? "busy" : "idle"); }
+    void ShowAssessedText(const std::string& text) override { calls.push_back("assessed " + text); }
+    void ShowResults(ResultsSheet sheet) override {
+        calls.push_back(sheet == ResultsSheet::FinalSummary ? "results summary"
+                                                            : "results comparison");
+    }
+
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::optional<ComparisonChoice> comparison;
+    std::vector<std::string> calls;
+
+  private:
+    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers) {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+bool Readable(const std::string& path) {
+    TestData read;
+    return TestRecordFile::ReadRecords(path, read);
+}
+
+class ResultCommandsTest : public testing::Test {
+  protected:
+    ResultCommandsTest() : commands(data, host, messages, settings) {
+        DataPaths::SetProgramFolder(dir.path());
+    }
+
+    // A finished run against a text with one wrong letter and a skipped word.
+    void FinishRun() {
+        data.originalText = "The quick brown fox jumps over the lazy dog.\r\nSecond line.";
+        data.typedText = "The quick brpwn jumps over the lazy dog.\r\nSecond line.";
+        data.keystrokeLog = {{0, 258, 'T', 1}, {200, 258, 'h', 1}};
+        data.durationSeconds = 60;
+        data.endTime = 1045213507;
+        data.resultsAvailable = 1;
+        ASSERT_TRUE(data.Assess(TestData::ExtendOriginal(data.originalText, data.typedText),
+                                data.typedText));
+    }
+
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const auto& message : messages.messages) {
+            EXPECT_EQ(message.caption, "Morvik");
+            texts.push_back(message.text);
+        }
+        return texts;
+    }
+
+    TempDir dir;
+    TestData data;
+    FakeHost host;
+    RecordingMessageSink messages;
+    MemorySettingsStore settings;
+    ResultCommands commands;
+};
+
+TEST_F(ResultCommandsTest, SaveResultsAddsTheExtensionOnlyWhenItIsMissing) {
+    FinishRun();
+    host.saveAnswers = {dir.File("run"), dir.File("other.2mvk")};
+    commands.SaveResults();
+    commands.SaveResults();
+    EXPECT_TRUE(Readable(dir.File("run.2mvk")));
+    EXPECT_TRUE(Readable(dir.File("other.2mvk")));
+    EXPECT_FALSE(Readable(dir.File("other.2mvk.2mvk")));
+    EXPECT_EQ(host.calls[0], "save Morvik file (*.2mvk)|*.2mvk|All files (*.*)|*.*|| " +
+                                 dir.path() + "/text/*.2mvk");
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(ResultCommandsTest, SaveResultsReportsAFileThatCannotBeWritten) {
+    FinishRun();
+    host.saveAnswers = {dir.File("missing/folder/run")};
+    commands.SaveResults();
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "Program cannot save data on file. Check filename and permission, "
+                              "please."});
+}
+
+TEST_F(ResultCommandsTest, SavedResultsLoadBackWithTheSameCountsAndMarks) {
+    FinishRun();
+    const TestData finished = data;
+    host.saveAnswers = {dir.File("run")};
+    commands.SaveResults();
+
+    data = TestData();
+    data.twoFilesMode = 1;
+    host.calls.clear();
+    host.openAnswers = {dir.File("run.2mvk")};
+    commands.LoadResults();
+
+    EXPECT_EQ(data.points, finished.points);
+    EXPECT_EQ(data.typedLength, finished.typedLength);
+    EXPECT_EQ(data.errorCount, finished.errorCount);
+    EXPECT_EQ(data.wrongCharCount, finished.wrongCharCount);
+    EXPECT_EQ(data.assessment.charClasses, finished.assessment.charClasses);
+    EXPECT_EQ(data.assessment.errorPositions, finished.assessment.errorPositions);
+    EXPECT_EQ(data.assessment.omittedTexts, finished.assessment.omittedTexts);
+    EXPECT_FLOAT_EQ(data.ComputeBasicResults(TestData::kWordsUnit).netSpeed,
+                    TestData(finished).ComputeBasicResults(TestData::kWordsUnit).netSpeed);
+    EXPECT_EQ(data.keystrokeLog, finished.keystrokeLog);
+    EXPECT_EQ(data.resultsAvailable, 1);
+    EXPECT_EQ(data.twoFilesMode, 0);
+    EXPECT_EQ(data.running, 0);
+    const std::string path = dir.File("run.2mvk");
+    EXPECT_EQ(
+        host.calls,
+        (std::vector<std::string>{
+            "open Morvik file (*.2mvk)|*.2mvk|All files (*.*)|*.*|| " + dir.path() + "/text/*.2mvk",
+            "title Morvik - " + path, "keys AEB", "original " + finished.originalText, "busy",
+            "idle", "assessed " + finished.typedText, "results summary"}));
+}
+
+TEST_F(ResultCommandsTest, LoadedResultsKeepTheTestIdOnlyWhenTheyCameFromATestDefinition) {
+    for (int fromDefinition : {0, 1}) {
+        TestData run;
+        run.fromTestDefinition = fromDefinition;
+        run.testId = "MV20030214_090507_1200_3045";
+        run.originalText = run.typedText = "abc";
+        const std::string path = dir.File("id" + std::to_string(fromDefinition) + ".2mvk");
+        ASSERT_TRUE(TestRecordFile::WriteRecords(run, path));
+        ASSERT_TRUE(commands.LoadResultsFrom(path));
+        EXPECT_EQ(data.testId, fromDefinition == 1 ? run.testId : "");
+    }
+}
+
+TEST_F(ResultCommandsTest, LoadResultsThatCannotBeReadLeaveNoResults) {
+    FinishRun();
+    host.openAnswers = {dir.File("absent.2mvk")};
+    commands.LoadResults();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"The program cannot load the text from file. "
+                                                   "Check the file name, please."});
+    EXPECT_EQ(data.resultsAvailable, 0);
+    EXPECT_EQ(data.testId, "-111");
+    EXPECT_TRUE(data.keystrokeLog.empty());
+}
+
+TEST_F(ResultCommandsTest, DamagedResultsShowTheFileError) {
+    const std::string path = dir.Write("damaged.2mvk", std::string("\x05\x00\x00\x00garbage", 11));
+    EXPECT_FALSE(commands.LoadResultsFrom(path));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].text.find("damaged.2mvk"), std::string::npos);
+    EXPECT_EQ(data.resultsAvailable, 0);
+}
+
+TEST_F(ResultCommandsTest, SaveUserTextWritesTheTypedBytesAsTheyAre) {
+    FinishRun();
+    data.typedText = "line one\r\nline two \x9E\x8A";
+    host.saveAnswers = {dir.File("typed.dat")};
+    commands.SaveUserText();
+    EXPECT_EQ(TempDir::ReadAll(dir.File("typed.dat")), data.typedText);
+    EXPECT_EQ(host.calls[0],
+              "save Text file (*.txt)|*.txt|All files (*.*)|*.*||\n " + dir.path() + "/text/*.txt");
+
+    host.saveAnswers = {dir.File("no/folder/typed.txt")};
+    commands.SaveUserText();
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "Program cannot save data on file. Check filename and permission, "
+                              "please."});
+}
+
+TEST_F(ResultCommandsTest, ComparisonTakesBothFilesAsTheyAre) {
+    const std::string original = dir.Write("original.txt", "Tab\there  and\r\nthere \r\n");
+    const std::string alternative = dir.Write("typed.txt", "Tab\there  and\r\nthere \r\n");
+    settings.WriteString("", "TwoFilesOriginal", "last original");
+    settings.WriteString("", "TwoFilesUser", "last typed");
+    ComparisonChoice choice{original, alternative, KeyboardType::BuiltInDefault()};
+    choice.keyboard->name = "chosen";
+    choice.keyboard->chars2 = "T";
+    host.comparison = choice;
+    data.durationSeconds = 300;
+    commands.CompareTwoTextFiles();
+
+    EXPECT_EQ(data.originalText, "Tab\there  and\r\nthere ");
+    EXPECT_EQ(data.typedText, data.originalText);
+    EXPECT_EQ(data.errorCount, 0);
+    EXPECT_EQ(data.durationSeconds, 0);
+    EXPECT_EQ(data.twoFilesMode, 1);
+    EXPECT_EQ(data.resultsAvailable, 1);
+    EXPECT_EQ(data.keyboardTypeName, "chosen");
+    EXPECT_EQ(data.chars2, "T");
+    EXPECT_EQ(data.ComputeBasicResults(TestData::kWordsUnit).netSpeed, 0.0f);
+    EXPECT_EQ(settings.ReadString("", "TwoFilesOriginal", ""), original);
+    EXPECT_EQ(settings.ReadString("", "TwoFilesUser", ""), alternative);
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{
+                  "compare last original | last typed", "keys ---", "original " + data.originalText,
+                  "typed " + data.typedText, "title Morvik - " + original + " - " + alternative,
+                  "busy", "idle", "assessed " + data.typedText, "results comparison"}));
+    EXPECT_FALSE(commands.CanSaveResults());
+    EXPECT_TRUE(commands.CanSaveUserText());
+}
+
+TEST_F(ResultCommandsTest, ComparisonIsNotExtended) {
+    const std::string original = dir.Write("original.txt", "abc def");
+    const std::string alternative = dir.Write("typed.txt", "abc def abc def");
+    host.comparison = ComparisonChoice{original, alternative, std::nullopt};
+    commands.CompareTwoTextFiles();
+    EXPECT_EQ(data.assessment.originalMarks.size(), 7u);
+    EXPECT_EQ(data.assessment.charClasses[7], CharClass::NotAssessed);
+}
+
+TEST_F(ResultCommandsTest, ComparisonWithAnUnreadableFileChangesNothing) {
+    FinishRun();
+    const TestData before = data;
+    host.comparison =
+        ComparisonChoice{dir.Write("original.txt", "abc"), dir.File("absent.txt"), std::nullopt};
+    commands.CompareTwoTextFiles();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"The program cannot load the text from file. "
+                                                   "Check the file name, please."});
+    EXPECT_EQ(data.typedText, before.typedText);
+    EXPECT_EQ(data.keystrokeLog, before.keystrokeLog);
+    EXPECT_EQ(data.twoFilesMode, 0);
+}
+
+TEST_F(ResultCommandsTest, CancelledDialogsDoNothing) {
+    FinishRun();
+    commands.SaveResults();
+    commands.LoadResults();
+    commands.SaveUserText();
+    commands.CompareTwoTextFiles();
+    EXPECT_EQ(host.calls.size(), 4u);
+    EXPECT_EQ(data.resultsAvailable, 1);
+    EXPECT_FALSE(data.keystrokeLog.empty());
+}
+
+TEST_F(ResultCommandsTest, CommandsAreEnabledByTheTesterState) {
+    EXPECT_TRUE(commands.CanLoadResults());
+    EXPECT_TRUE(commands.CanCompareTwoTextFiles());
+    EXPECT_FALSE(commands.CanSaveResults());
+    EXPECT_FALSE(commands.CanSaveUserText());
+    data.resultsAvailable = 1;
+    EXPECT_TRUE(commands.CanSaveResults());
+    for (int TestData::*flag : {&TestData::running, &TestData::startDialogOpen}) {
+        data.*flag = 1;
+        EXPECT_FALSE(commands.CanLoadResults());
+        EXPECT_FALSE(commands.CanCompareTwoTextFiles());
+        data.*flag = 0;
+    }
+    data.replayRunning = 1;
+    EXPECT_FALSE(commands.CanLoadResults());
+}
+
+TEST_F(ResultCommandsTest, ResultsTooLongToAssessAreRefused) {
+    TestData run;
+    run.originalText = std::string(70000, 'a');
+    run.typedText = "aaa";
+    ASSERT_TRUE(TestRecordFile::WriteRecords(run, dir.File("long.2mvk")));
+    EXPECT_FALSE(commands.LoadResultsFrom(dir.File("long.2mvk")));
+    EXPECT_EQ(Messages(), std::vector<std::string>{TestData::kTooLongMessage});
+    EXPECT_EQ(data.resultsAvailable, 0);
+}
+
+}  // namespace

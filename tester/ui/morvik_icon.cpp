@@ -1,0 +1,67 @@
+#include "tester/ui/morvik_icon.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QRadialGradient>
+
+namespace {
+
+QPixmap Draw(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 64.0, size / 64.0);
+
+    const QColor dark(0x7A, 0x2E, 0x1E);
+    const QColor accent(0xD9, 0x5B, 0x2B);
+
+    // Crown and side button of the stopwatch.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(dark);
+    painter.drawRoundedRect(QRectF(26, 2, 12, 7), 2, 2);
+    painter.drawRect(QRectF(30, 8, 4, 5));
+    painter.save();
+    painter.translate(50, 16);
+    painter.rotate(45);
+    painter.drawRoundedRect(QRectF(-3, -4, 6, 8), 1.5, 1.5);
+    painter.restore();
+
+    // Case and dial.
+    painter.setBrush(accent);
+    painter.drawEllipse(QPointF(32, 37), 26, 26);
+    QRadialGradient dial(QPointF(28, 31), 24);
+    dial.setColorAt(0.0, Qt::white);
+    dial.setColorAt(1.0, QColor(0xF1, 0xEC, 0xE6));
+    painter.setBrush(dial);
+    painter.drawEllipse(QPointF(32, 37), 20.5, 20.5);
+
+    // Quarter marks, then the hand at a quarter past.
+    painter.setPen(QPen(dark, 2.5, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 4; ++i) {
+        painter.save();
+        painter.translate(32, 37);
+        painter.rotate(90.0 * i);
+        painter.drawLine(QPointF(0, -17), QPointF(0, -14));
+        painter.restore();
+    }
+    painter.setPen(QPen(accent, 3.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(32, 37), QPointF(45, 30));
+    painter.setPen(QPen(dark, 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(32, 37), QPointF(32, 23));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(dark);
+    painter.drawEllipse(QPointF(32, 37), 3, 3);
+    return pixmap;
+}
+
+}  // namespace
+
+QIcon MorvikIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(Draw(size));
+    }
+    return icon;
+}

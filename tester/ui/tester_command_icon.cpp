@@ -1,0 +1,208 @@
+#include "tester/ui/tester_command_icon.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <functional>
+
+namespace {
+
+// Every picture is drawn on a 32 x 32 grid and scaled.
+using Drawing = std::function<void(QPainter&)>;
+
+const QColor kOutline(0x33, 0x3D, 0x47);
+const QColor kReplay(0x1E, 0x6F, 0xC8);
+
+QPen Outline(qreal width = 1.6) {
+    return QPen(kOutline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void Stopwatch(QPainter& p, const QColor& ring) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOutline);
+    p.drawRoundedRect(QRectF(13, 2, 6, 4), 1, 1);
+    p.drawRect(QRectF(15, 5, 2, 3));
+    p.setBrush(ring);
+    p.drawEllipse(QPointF(16, 19), 12.5, 12.5);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(16, 19), 9.5, 9.5);
+    p.setPen(QPen(kOutline, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(16, 19), QPointF(16, 12));
+    p.drawLine(QPointF(16, 19), QPointF(21, 19));
+}
+
+void Start(QPainter& p) {
+    Stopwatch(p, QColor(0x2E, 0x8B, 0x3E));
+}
+
+void Pause(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xE0, 0x8A, 0x1E));
+    p.drawEllipse(QPointF(16, 16), 13.5, 13.5);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(10.5, 9, 4, 14), 1, 1);
+    p.drawRoundedRect(QRectF(17.5, 9, 4, 14), 1, 1);
+}
+
+void ShowResults(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x3B, 0x7D, 0xD8));
+    p.drawRect(QRectF(6, 16, 5, 11));
+    p.setBrush(QColor(0x3A, 0xA7, 0x5A));
+    p.drawRect(QRectF(13.5, 7, 5, 20));
+    p.setBrush(QColor(0xE3, 0x8B, 0x2C));
+    p.drawRect(QRectF(21, 12, 5, 15));
+    p.setPen(Outline(2));
+    p.drawLine(QPointF(3, 28), QPointF(29, 28));
+    p.drawLine(QPointF(3, 28), QPointF(3, 4));
+}
+
+void LoadResults(QPainter& p) {
+    p.setPen(Outline(1.2));
+    p.setBrush(QColor(0xD9, 0xA4, 0x2C));
+    QPainterPath back;
+    back.moveTo(3, 8);
+    back.lineTo(11, 8);
+    back.lineTo(13, 11);
+    back.lineTo(26, 11);
+    back.lineTo(26, 26);
+    back.lineTo(3, 26);
+    back.closeSubpath();
+    p.drawPath(back);
+    QPainterPath front;
+    front.moveTo(3, 26);
+    front.lineTo(8, 15);
+    front.lineTo(30, 15);
+    front.lineTo(26, 26);
+    front.closeSubpath();
+    QLinearGradient flap(0, 15, 0, 26);
+    flap.setColorAt(0, QColor(0xFF, 0xD9, 0x6A));
+    flap.setColorAt(1, QColor(0xF2, 0xB8, 0x3A));
+    p.setBrush(flap);
+    p.drawPath(front);
+}
+
+void SaveResults(QPainter& p) {
+    p.setPen(Outline(1.2));
+    p.setBrush(QColor(0x2F, 0x5E, 0xA8));
+    QPainterPath body;
+    body.moveTo(4, 4);
+    body.lineTo(24, 4);
+    body.lineTo(28, 8);
+    body.lineTo(28, 28);
+    body.lineTo(4, 28);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xC9, 0xD1, 0xDB));
+    p.drawRect(QRectF(9, 4.8, 13, 8));
+    p.setBrush(QColor(0x2F, 0x5E, 0xA8));
+    p.drawRect(QRectF(17, 6, 3, 5.5));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(8, 17, 16, 10), 1, 1);
+    p.setPen(QPen(QColor(0x9A, 0xA8, 0xB8), 1));
+    p.drawLine(QPointF(10, 20.5), QPointF(22, 20.5));
+    p.drawLine(QPointF(10, 23.5), QPointF(22, 23.5));
+}
+
+void PrintResults(QPainter& p) {
+    p.setPen(Outline(1.2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 3, 14, 10));
+    QLinearGradient body(0, 11, 0, 23);
+    body.setColorAt(0, QColor(0xB8, 0xC0, 0xC8));
+    body.setColorAt(1, QColor(0x80, 0x8A, 0x94));
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(3, 11, 26, 12), 2, 2);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 19, 14, 10));
+    p.setPen(QPen(QColor(0x8A, 0x96, 0xA3), 1));
+    p.drawLine(QPointF(11, 22.5), QPointF(21, 22.5));
+    p.drawLine(QPointF(11, 25.5), QPointF(19, 25.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x3A, 0xC0, 0x5A));
+    p.drawEllipse(QPointF(25, 15), 1.4, 1.4);
+}
+
+void ReplayPlay(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kReplay);
+    QPainterPath triangle;
+    triangle.moveTo(8, 5);
+    triangle.lineTo(27, 16);
+    triangle.lineTo(8, 27);
+    triangle.closeSubpath();
+    p.drawPath(triangle);
+}
+
+void ReplayPause(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kReplay);
+    p.drawRoundedRect(QRectF(7, 6, 7, 20), 1.2, 1.2);
+    p.drawRoundedRect(QRectF(18, 6, 7, 20), 1.2, 1.2);
+}
+
+void ReplayStop(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kReplay);
+    p.drawRoundedRect(QRectF(7, 7, 18, 18), 1.5, 1.5);
+}
+
+void Help(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x2B, 0x74, 0xC9));
+    p.drawEllipse(QPointF(16, 16), 13.5, 13.5);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(20);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("?"));
+}
+
+QIcon Build(const Drawing& draw) {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.scale(size / 32.0, size / 32.0);
+        draw(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+}  // namespace
+
+QIcon TesterCommandIcon(TesterCommand command) {
+    switch (command) {
+        case TesterCommand::Start:
+            return Build(Start);
+        case TesterCommand::Pause:
+            return Build(Pause);
+        case TesterCommand::ShowResults:
+            return Build(ShowResults);
+        case TesterCommand::LoadResults:
+            return Build(LoadResults);
+        case TesterCommand::SaveResults:
+            return Build(SaveResults);
+        case TesterCommand::PrintResults:
+            return Build(PrintResults);
+        case TesterCommand::ReplayPlay:
+            return Build(ReplayPlay);
+        case TesterCommand::ReplayPause:
+            return Build(ReplayPause);
+        case TesterCommand::ReplayStop:
+            return Build(ReplayStop);
+        case TesterCommand::Help:
+            return Build(Help);
+        default:
+            return QIcon();
+    }
+}

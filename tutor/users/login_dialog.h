@@ -1,0 +1,101 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class InfoBoxPrompts;
+class MessageSink;
+class UserProfile;
+
+/// What the login dialog ("Identify yourself") knows and decides: the list of known users and
+/// its default entry, the name and password fields, the checks of OK (name rules, password,
+/// registration of a new user with a repeated password), Exit and the switch to the users on
+/// the diskette folder. The dialog window shows this state and forwards the user's actions.
+class LoginDialog {
+  public:
+    enum class Result { Open, Ok, Cancel };
+    enum class Focus { Name, Password, Repeat, List };
+
+    /// Both edits and the repeat field take at most this many characters.
+    static constexpr std::size_t kMaxInputLength = 10;
+    /// Shorter names are refused.
+    static constexpr std::size_t kMinNameLength = 2;
+    /// A new password must be at least this long.
+    static constexpr std::size_t kMinPasswordLength = 4;
+
+    static constexpr const char* kCaption = "Kelvane";
+    static constexpr const char* kIntroduction =
+        "Enter your name and password.\nIn case this is your first try, the program will "
+        "register you automatically. Use standard characters.";
+    static constexpr const char* kBadNameCharacters =
+        "The name may only consist of letters, numerals and spaces.";
+    static constexpr const char* kNameTooShort =
+        "Enter the name, please. (More than one character)";
+    static constexpr const char* kWrongPassword = "The wrong password!";
+    static constexpr const char* kPasswordTooShort =
+        "The password must be at least four characters long.";
+    static constexpr const char* kRepeatPassword =
+        "Welcome, New User! Re-enter the password. It must be checked..";
+    static constexpr const char* kReallyExit = "Do you really wish to exit the program?";
+    static constexpr const char* kInsertDiskette = "Insert a diskette and press the button.";
+    static constexpr const char* kDisketteError =
+        "Error!\nThe program is unable to load data from a diskette.";
+
+    /// The profile, messages and prompts must outlive the dialog.
+    LoginDialog(UserProfile& profile, MessageSink& messages, InfoBoxPrompts& prompts);
+
+    /// Fills the list from the users folder and selects the most recent user.
+    void open();
+
+    /// The user edits a field; longer texts are cut to kMaxInputLength.
+    void setNameText(std::string_view text);
+    void setPasswordText(std::string_view text);
+    void setRepeatText(std::string_view text);
+    /// A click on a list entry: its name goes into the name field, the passwords are cleared.
+    void selectEntry(int index);
+    /// The name field loses the focus: characters other than letters, digits and spaces are
+    /// removed with a message. False when anything was removed.
+    bool leaveNameEdit();
+    void ok();
+    /// Asks whether to end the program; Yes closes the dialog with Cancel.
+    void exit();
+    /// Switches to the users of the diskette folder, or back to the users folder when there
+    /// are none.
+    void loadFromDiskette();
+
+    const std::vector<std::string>& entries() const { return entries_; }
+    /// -1 when no entry is selected.
+    int selectedIndex() const { return selectedIndex_; }
+    const std::string& nameText() const { return nameText_; }
+    const std::string& passwordText() const { return passwordText_; }
+    const std::string& repeatText() const { return repeatText_; }
+    /// The "Password again:" label and field.
+    bool repeatVisible() const { return repeatVisible_; }
+    bool nameEnabled() const { return nameEnabled_; }
+    Focus focus() const { return focus_; }
+    Result result() const { return result_; }
+    /// The user was registered (the caller resets the settings and runs the course choice).
+    bool newUser() const { return newUser_; }
+    bool diskMode() const { return diskMode_; }
+
+  private:
+    void fillList();
+
+    UserProfile& profile_;
+    MessageSink& messages_;
+    InfoBoxPrompts& prompts_;
+
+    std::vector<std::string> entries_;
+    int selectedIndex_ = -1;
+    std::string nameText_;
+    std::string passwordText_;
+    std::string repeatText_;
+    bool repeatVisible_ = false;
+    bool nameEnabled_ = true;
+    Focus focus_ = Focus::Name;
+    Result result_ = Result::Open;
+    bool newUser_ = false;
+    bool diskMode_ = false;
+};

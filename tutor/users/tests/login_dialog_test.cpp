@@ -1,0 +1,329 @@
+#include "tutor/users/login_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/compressed_line_file.h"
+#include "common/testing/fake_clock.h"
+#include "common/testing/recording_message_sink.h"
+#include "common/testing/temp_dir.h"
+#include "tutor/users/password_hash.h"
+#include "tutor/users/tests/users_test_support.h"
+#include "tutor/users/user_profile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class LoginDialogTest : public testing::Test {
+  protected:
+    void AddUser(const TempDir& folder, const std::string& name, const std::string& password,
+                 int minutesAgo = 60) {
+        CompressedLineFile file;
+        for (const std::string& line : DatLines(name, *PasswordHash::Hash(password), {})) {
+            file.AddLine(line);
+        }
+        const std::string path = folder.File(name + ".dat");
+        ASSERT_TRUE(file.Write(path));
+        fs::last_write_time(path,
+                            fs::file_time_type::clock::now() - std::chrono::minutes(minutesAgo));
+    }
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& m : messages.messages) {
+            EXPECT_EQ(m.caption, "Kelvane");
+            texts.push_back(m.text);
+        }
+        return texts;
+    }
+
+    FakeClock clock;
+    TempDir users;
+    TempDir media;
+    FixedDisketteFolder diskette{media.path()};
+    UserProfile profile{clock, users.path(), diskette};
+    RecordingMessageSink messages;
+    FakeInfoBoxPrompts prompts;
+    LoginDialog dialog{profile, messages, prompts};
+};
+
+TEST_F(LoginDialogTest, EmptyUsersFolderGivesAnEmptyListWithoutSelection) {
+    dialog.open();
+    EXPECT_TRUE(dialog.entries().empty());
+    EXPECT_EQ(dialog.selectedIndex(), -1);
+    EXPECT_EQ(dialog.nameText(), "");
+    EXPECT_FALSE(dialog.repeatVisible());
+}
+
+TEST_F(LoginDialogTest, OpeningSelectsTheMostRecentUser) {
+    AddUser(users, "anna", "aaaa", 30);
+    AddUser(users, "bert", "bbbb", 10);
+    AddUser(users, "cyril", "cccc", 20);
+    dialog.setPasswordText("typed");
+    dialog.open();
+    ASSERT_EQ(dialog.entries().size(), 3u);
+    // Every name went to the top of the list, so the list is the scan reversed.
+    std::vector<std::string> reversed(profile.knownUsers().rbegin(), profile.knownUsers().rend());
+    EXPECT_EQ(dialog.entries(), reversed);
+    ASSERT_GE(dialog.selectedIndex(), 0);
+    EXPECT_EQ(dialog.entries()[dialog.selectedIndex()], "bert");
+    EXPECT_EQ(dialog.nameText(), "bert");
+    EXPECT_EQ(dialog.passwordText(), "");
+}
+
+TEST_F(LoginDialogTest, DefaultSelectionIsTheFirstEntryStartingWithTheName) {
+    AddUser(users, "Jan", "aaaa", 5);
+    AddUser(users, "janicka", "bbbb", 50);
+    dialog.open();
+    ASSERT_GE(dialog.selectedIndex(), 0);
+    const std::string& selected = dialog.entries()[dialog.selectedIndex()];
+    // Whichever comes first of the entries that begin with "Jan" in any letter case.
+    EXPECT_EQ(selected, dialog.entries()[0]);
+}
+
+TEST_F(LoginDialogTest, SelectingAnEntryFillsTheNameAndHidesTheRepeat) {
+    AddUser(users, "anna", "aaaa");
+    AddUser(users, "bert", "bbbb");
+    dialog.open();
+    dialog.setNameText("newbie");
+    dialog.setPasswordText("abcdef");
+    dialog.ok();
+    ASSERT_TRUE(dialog.repeatVisible());
+    dialog.setRepeatText("abc");
+    dialog.selectEntry(1);
+    EXPECT_EQ(dialog.nameText(), dialog.entries()[1]);
+    EXPECT_EQ(dialog.passwordText(), "");
+    EXPECT_EQ(dialog.repeatText(), "");
+    EXPECT_FALSE(dialog.repeatVisible());
+    EXPECT_EQ(dialog.focus(), LoginDialog::Focus::List);
+    dialog.selectEntry(7);  // no such entry
+    EXPECT_EQ(dialog.selectedIndex(), 1);
+}
+
+TEST_F(LoginDialogTest, InputsAreLimitedToTenCharacters) {
+    dialog.setNameText("abcdefghijklmno");
+    dialog.setPasswordText("0123456789xyz");
+    dialog.setRepeatText("0123456789xyz");
+    EXPECT_EQ(dialog.nameText(), "abcdefghij");
+    EXPECT_EQ(dialog.passwordText(), "0123456789");
+    EXPECT_EQ(dialog.repeatText(), "0123456789");
+}
+
+struct NameCase {
+    const char* typed;
+    const char* shown;
+    std::vector<std::string> messages;
+    std::vector<std::string> infos;
+};
+
+class LoginDialogNameRules : public LoginDialogTest,
+                             public testing::WithParamInterface<NameCase> {};
+
+TEST_P(LoginDialogNameRules, OkRefusesBadNames) {
+    dialog.open();
+    dialog.setNameText(GetParam().typed);
+    dialog.setPasswordText("abcdef");
+    dialog.ok();
+    EXPECT_EQ(dialog.result(), LoginDialog::Result::Open);
+    EXPECT_EQ(dialog.nameText(), GetParam().shown);
+    EXPECT_EQ(MessageTexts(), GetParam().messages);
+    EXPECT_EQ(prompts.infos, GetParam().infos);
+    EXPECT_FALSE(dialog.newUser());
+    EXPECT_TRUE(profile.knownUsers().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, LoginDialogNameRules,
+    testing::Values(
+        NameCase{"a", "a", {}, {"Enter the name, please. (More than one character)"}},
+        NameCase{"", "", {}, {"Enter the name, please. (More than one character)"}},
+        NameCase{"jan-petr-",
+                 "janpetr",
+                 {"The name may only consist of letters, numerals and spaces."},
+                 {}},
+        NameCase{"../x", "x", {"The name may only consist of letters, numerals and spaces."}, {}},
+        NameCase{"-", "", {"The name may only consist of letters, numerals and spaces."}, {}}));
+
+TEST_F(LoginDialogTest, LeavingTheNameEditCleansIt) {
+    dialog.setNameText(
+        "\xC8"
+        "ada-1");
+    EXPECT_FALSE(dialog.leaveNameEdit());
+    EXPECT_EQ(dialog.nameText(),
+              "\xC8"
+              "ada1");
+    EXPECT_TRUE(dialog.leaveNameEdit());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{
+                                  "The name may only consist of letters, numerals and spaces."});
+}
+
+TEST_F(LoginDialogTest, CapitalsLogInTheUserStoredInSmallLetters) {
+    AddUser(users, "petr", "Heslo");
+    dialog.open();
+    dialog.setNameText("PETR");
+    dialog.setPasswordText("Heslo");
+    dialog.ok();
+    EXPECT_EQ(dialog.result(), LoginDialog::Result::Ok);
+    EXPECT_FALSE(dialog.newUser());
+    EXPECT_TRUE(prompts.infos.empty());
+}
+
+TEST_F(LoginDialogTest, PasswordInOtherLetterCaseIsRefused) {
+    AddUser(users, "petr", "Heslo");
+    dialog.open();
+    dialog.setNameText("petr");
+    dialog.setPasswordText("heslo");
+    dialog.ok();
+    EXPECT_EQ(dialog.result(), LoginDialog::Result::Open);
+    EXPECT_EQ(prompts.infos, std::vector<std::string>{"The wrong password!"});
+    EXPECT_TRUE(dialog.nameEnabled());
+    EXPECT_FALSE(dialog.newUser());
+}
+
+struct NewUserCase {
+    const char* password;
+    const char* repeat;
+    bool registered;
+    std::vector<std::string> infos;
+    bool repeatShown;
+};
+
+class LoginDialogNewUser : public LoginDialogTest,
+                           public testing::WithParamInterface<NewUserCase> {};
+
+TEST_P(LoginDialogNewUser, NeedsTheSamePasswordTwiceOfFourCharacters) {
+    dialog.open();
+    dialog.setNameText("Eva");
+    dialog.setPasswordText(GetParam().password);
+    dialog.setRepeatText(GetParam().repeat);
+    dialog.ok();
+    EXPECT_TRUE(dialog.newUser());
+    EXPECT_FALSE(dialog.nameEnabled());
+    EXPECT_EQ(prompts.infos, GetParam().infos);
+    EXPECT_EQ(dialog.repeatVisible(), GetParam().repeatShown);
+    EXPECT_EQ(dialog.result(),
+              GetParam().registered ? LoginDialog::Result::Ok : LoginDialog::Result::Open);
+    if (GetParam().repeatShown) {
+        EXPECT_EQ(dialog.repeatText(), "");
+        EXPECT_EQ(dialog.focus(), LoginDialog::Focus::Repeat);
+    }
+    EXPECT_EQ(profile.knownUsers().size(), GetParam().registered ? 1u : 0u);
+    if (GetParam().registered) {
+        EXPECT_TRUE(profile.checkPassword(GetParam().password));
+        EXPECT_TRUE(profile.modified());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Passwords, LoginDialogNewUser,
+    testing::Values(
+        NewUserCase{
+            "abc", "abc", false, {"The password must be at least four characters long."}, false},
+        NewUserCase{
+            "ab", "", false, {"The password must be at least four characters long."}, false},
+        NewUserCase{"abcd",
+                    "",
+                    false,
+                    {"Welcome, New User! Re-enter the password. It must be checked.."},
+                    true},
+        NewUserCase{"abcdef",
+                    "abcdeg",
+                    false,
+                    {"Welcome, New User! Re-enter the password. It must be checked.."},
+                    true},
+        NewUserCase{"abcdef",
+                    "ABCDEF",
+                    false,
+                    {"Welcome, New User! Re-enter the password. It must be checked.."},
+                    true},
+        NewUserCase{"abcd", "abcd", true, {}, false}));
+
+TEST_F(LoginDialogTest, NewUserRegistersOnTheSecondOkAndIsSavedAtTheEnd) {
+    dialog.open();
+    dialog.setNameText("Eva");
+    dialog.setPasswordText("tajne");
+    dialog.ok();
+    ASSERT_TRUE(dialog.repeatVisible());
+    dialog.setRepeatText("tajne");
+    dialog.ok();
+    ASSERT_EQ(dialog.result(), LoginDialog::Result::Ok);
+    EXPECT_TRUE(dialog.newUser());
+    EXPECT_EQ(profile.name(), "Eva");
+    ASSERT_TRUE(profile.saveOnExit());
+
+    UserProfile again(clock, users.path(), diskette);
+    LoginDialog second(again, messages, prompts);
+    second.open();
+    EXPECT_EQ(second.nameText(), "Eva");
+    second.setPasswordText("tajne");
+    second.ok();
+    EXPECT_EQ(second.result(), LoginDialog::Result::Ok);
+    EXPECT_FALSE(second.newUser());
+}
+
+TEST_F(LoginDialogTest, ExistingUserChosenAfterAnUnknownNameIsNotNew) {
+    AddUser(users, "petr", "Heslo");
+    dialog.open();
+    dialog.setNameText("nobody");
+    dialog.setPasswordText("abcdef");
+    dialog.ok();
+    ASSERT_TRUE(dialog.newUser());
+    dialog.selectEntry(0);
+    dialog.setPasswordText("Heslo");
+    dialog.ok();
+    EXPECT_EQ(dialog.result(), LoginDialog::Result::Ok);
+    EXPECT_FALSE(dialog.newUser()) << "a new user's settings would replace petr's";
+}
+
+TEST_F(LoginDialogTest, ExitAsksFirst) {
+    prompts.answers = {false, true};
+    dialog.exit();
+    EXPECT_EQ(dialog.result(), LoginDialog::Result::Open);
+    dialog.exit();
+    EXPECT_EQ(dialog.result(), LoginDialog::Result::Cancel);
+    EXPECT_EQ(prompts.questions,
+              std::vector<std::string>(2, "Do you really wish to exit the program?"));
+}
+
+TEST_F(LoginDialogTest, DisketteModeListsAndLoadsTheUsersOfTheDiskette) {
+    AddUser(users, "local", "aaaa");
+    AddUser(media, "traveller", "bbbb");
+    dialog.open();
+    dialog.loadFromDiskette();
+    EXPECT_TRUE(dialog.diskMode());
+    EXPECT_EQ(dialog.entries(), std::vector<std::string>{"traveller"});
+    EXPECT_EQ(dialog.nameText(), "traveller");
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Insert a diskette and press the button."});
+
+    dialog.setPasswordText("bbbb");
+    dialog.ok();
+    EXPECT_EQ(dialog.result(), LoginDialog::Result::Ok);
+    EXPECT_TRUE(profile.fromDiskette());
+    EXPECT_TRUE(fs::exists(users.File("traveller.dat")));
+}
+
+TEST_F(LoginDialogTest, DisketteWithoutUsersFallsBackToTheUsersFolder) {
+    AddUser(users, "local", "aaaa");
+    dialog.open();
+    dialog.setPasswordText("typed");
+    dialog.loadFromDiskette();
+    EXPECT_FALSE(dialog.diskMode());
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
+                                  "Insert a diskette and press the button.",
+                                  "Error!\nThe program is unable to load data from a diskette."}));
+    EXPECT_EQ(dialog.entries(), std::vector<std::string>{"local"});
+    EXPECT_EQ(dialog.nameText(), "local");
+    EXPECT_EQ(dialog.passwordText(), "");
+}
+
+TEST_F(LoginDialogTest, MissingMediumIsADisketteError) {
+    FixedDisketteFolder none("");
+    profile.setDisketteFolder(none);
+    dialog.open();
+    dialog.loadFromDiskette();
+    EXPECT_FALSE(dialog.diskMode());
+    EXPECT_EQ(MessageTexts().size(), 2u);
+}
+
+}  // namespace
