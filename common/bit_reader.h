@@ -14,13 +14,19 @@ class BitReader final {
         if (count > size_ * 8 - position_) {
             return false;
         }
-        std::uint32_t result = 0;
-        for (unsigned i = 0; i < count; ++i) {
-            const std::size_t bit = position_ + i;
-            result = (result << 1) | ((data_[bit / 8] >> (7 - bit % 8)) & 1u);
+        if (count == 0) {
+            value = 0;
+            return true;
         }
+        const std::size_t first = position_ / 8;
+        const std::size_t last = (position_ + count - 1) / 8;
+        std::uint64_t bits = 0;
+        for (std::size_t i = first; i <= last; ++i) {
+            bits = bits << 8 | data_[i];
+        }
+        const std::size_t below = (last + 1) * 8 - (position_ + count);
+        value = static_cast<std::uint32_t>((bits >> below) & ((std::uint64_t{1} << count) - 1));
         position_ += count;
-        value = result;
         return true;
     }
 

@@ -27,18 +27,24 @@ class LineSplitter {
     explicit LineSplitter(std::vector<std::string>& lines) : lines_(lines) {}
 
     void Append(const std::uint8_t* bytes, std::size_t size) {
-        carry_.append(reinterpret_cast<const char*>(bytes), size);
-        std::size_t start = 0;
-        for (;;) {
-            const std::size_t feed = carry_.find('\n', start);
-            if (feed == std::string::npos) {
-                break;
+        const char* next = reinterpret_cast<const char*>(bytes);
+        const char* const end = next + size;
+        while (next != end) {
+            const auto* feed = static_cast<const char*>(std::memchr(next, '\n', end - next));
+            if (feed == nullptr) {
+                carry_.append(next, end);
+                return;
             }
-            const std::size_t length = feed == start ? 0 : feed - start - 1;
-            lines_.emplace_back(carry_, start, length);
-            start = feed + 1;
+            if (carry_.empty()) {
+                lines_.emplace_back(next, feed == next ? 0 : feed - next - 1);
+            } else {
+                carry_.append(next, feed);
+                carry_.pop_back();
+                lines_.push_back(std::move(carry_));
+                carry_.clear();
+            }
+            next = feed + 1;
         }
-        carry_.erase(0, start);
     }
 
   private:
@@ -46,12 +52,13 @@ class LineSplitter {
     std::string carry_;
 };
 
+// Sources of the stored bytes. Take() gives up to count bytes, fewer only at the end; a file
+// source reads them into storage, whose size the caller has already checked.
 class MemorySource {
   public:
     explicit MemorySource(std::string_view contents) : contents_(contents) {}
 
-    // Up to count bytes; fewer only at the end of the contents.
-    const std::uint8_t* Take(std::size_t count, std::size_t& taken) {
+    const std::uint8_t* Take(std::size_t count, std::size_t& taken, std::vector<std::uint8_t>&) {
         taken = std::min(count, contents_.size());
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(contents_.data());
         contents_.remove_prefix(taken);
@@ -66,12 +73,12 @@ class FileSource {
   public:
     FileSource(int fd, const std::string& path) : fd_(fd), path_(path) {}
 
-    // Up to count bytes (at most one block); fewer only at the end of the file.
-    const std::uint8_t* Take(std::size_t count, std::size_t& taken) {
-        buffer_.resize(count);
+    const std::uint8_t* Take(std::size_t count, std::size_t& taken,
+                             std::vector<std::uint8_t>& storage) {
+        storage.resize(count);
         taken = 0;
         while (taken < count) {
-            const ssize_t got = read(fd_, buffer_.data() + taken, count - taken);
+            const ssize_t got = read(fd_, storage.data() + taken, count - taken);
             if (got < 0) {
                 if (errno == EINTR) {
                     continue;
@@ -83,13 +90,12 @@ class FileSource {
             }
             taken += static_cast<std::size_t>(got);
         }
-        return buffer_.data();
+        return storage.data();
     }
 
   private:
     int fd_;
     const std::string& path_;
-    std::vector<std::uint8_t> buffer_;
 };
 
 class FileDescriptor {
@@ -108,39 +114,87 @@ class FileDescriptor {
     int fd_;
 };
 
-// Reads blocks until the source ends cleanly before a block header. Lengths are checked
-// against the block limit before any buffer is sized from them.
+// One stored block as read from a source: its compressed data and room for its bytes.
+struct FetchedBlock {
+    std::vector<std::uint8_t> storage;  // the compressed data when the source needs a copy
+    std::vector<std::uint8_t> raw;
+    LineBlockCodec::Job job;
+};
+
+enum class Fetch { End, Block, Damaged };
+
+// Reads the next block's header and data. Lengths are checked against the block limit before
+// any buffer is sized from them. End when the source ends cleanly before a header.
+template <class Source>
+Fetch FetchBlock(Source& source, FetchedBlock& block) {
+    std::size_t taken = 0;
+    std::uint8_t header[LineBlockCodec::kHeaderSize];
+    const std::uint8_t* bytes = source.Take(4, taken, block.storage);
+    if (taken == 0) {
+        return Fetch::End;
+    }
+    if (taken < 4) {
+        return Fetch::Damaged;
+    }
+    std::memcpy(header, bytes, 4);
+    bytes = source.Take(4, taken, block.storage);
+    if (taken < 4) {
+        return Fetch::Damaged;
+    }
+    std::memcpy(header + 4, bytes, 4);
+    const std::uint32_t rawLength = LineBlockCodec::ReadLength(header);
+    const std::uint32_t packedLength = LineBlockCodec::ReadLength(header + 4);
+    if (rawLength > LineBlockCodec::kMaxLength || packedLength > LineBlockCodec::kMaxLength) {
+        return Fetch::Damaged;
+    }
+    bytes = source.Take(packedLength, taken, block.storage);
+    if (taken < packedLength) {
+        return Fetch::Damaged;
+    }
+    block.raw.resize(rawLength);
+    block.job = LineBlockCodec::Job{bytes, packedLength, block.raw.data(), rawLength};
+    return Fetch::Block;
+}
+
+// Reads blocks until the source ends cleanly before a block header, two at a time because
+// that decodes faster. The lines of every block before a damaged one are kept.
 template <class Source>
 void DecodeBlocks(Source& source, const std::string& path, std::vector<std::string>& lines) {
     LineSplitter splitter(lines);
-    std::vector<std::uint8_t> raw;
+    FetchedBlock first;
+    FetchedBlock second;
+    auto fail = [&path] { throw FileError(FileError::Kind::General, path); };
     for (;;) {
-        std::size_t taken = 0;
-        const std::uint8_t* bytes = source.Take(4, taken);
-        if (taken == 0) {
+        const Fetch fetchedFirst = FetchBlock(source, first);
+        if (fetchedFirst == Fetch::End) {
             return;
         }
-        if (taken < 4) {
-            throw FileError(FileError::Kind::General, path);
+        if (fetchedFirst == Fetch::Damaged) {
+            fail();
         }
-        const std::uint32_t rawLength = LineBlockCodec::ReadLength(bytes);
-        bytes = source.Take(4, taken);
-        if (taken < 4) {
-            throw FileError(FileError::Kind::General, path);
+        const Fetch fetchedSecond = FetchBlock(source, second);
+        if (fetchedSecond != Fetch::Block) {
+            if (!LineBlockCodec::DecodeBlock(first.job.data, first.job.size, first.job.out,
+                                             first.job.rawLength)) {
+                fail();
+            }
+            splitter.Append(first.raw.data(), first.raw.size());
+            if (fetchedSecond == Fetch::Damaged) {
+                fail();
+            }
+            return;
         }
-        const std::uint32_t packedLength = LineBlockCodec::ReadLength(bytes);
-        if (rawLength > LineBlockCodec::kMaxLength || packedLength > LineBlockCodec::kMaxLength) {
-            throw FileError(FileError::Kind::General, path);
+        bool firstDecoded = false;
+        bool secondDecoded = false;
+        LineBlockCodec::DecodeBlocks(first.job, second.job, firstDecoded, secondDecoded);
+        if (!firstDecoded) {
+            fail();
         }
-        bytes = source.Take(packedLength, taken);
-        if (taken < packedLength) {
-            throw FileError(FileError::Kind::General, path);
+        splitter.Append(first.raw.data(), first.raw.size());
+        if (!secondDecoded) {
+            fail();
         }
-        raw.resize(rawLength);
-        if (!LineBlockCodec::DecodeBlock(bytes, packedLength, raw.data(), rawLength)) {
-            throw FileError(FileError::Kind::General, path);
-        }
-        splitter.Append(raw.data(), raw.size());
+        splitter.Append(second.raw.data(), second.raw.size());
     }
 }
 

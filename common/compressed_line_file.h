@@ -30,6 +30,8 @@ public:
     /// Replaces the file with all lines. The file is written beside the target under a
     /// temporary name, flushed to disk and renamed over it, so the old contents stay intact
     /// when anything goes wrong. Returns false when the file cannot be created or written.
+    /// A block whose compressed form would not fit its output buffer throws FileError
+    /// (General) naming the file; blocks of kBlockLength bytes always fit.
     bool Write(const std::string& path) const;
 
     void Clear();

@@ -11,14 +11,32 @@
 /// the first code of that length.
 class PrefixDecoder final {
   public:
+    static constexpr unsigned kFastBits = 8;
+
+    /// What the next kFastBits bits say.
+    struct FastEntry {
+        std::uint16_t symbol = 0;
+        std::uint8_t length = 0;  // 0: the code is longer than kFastBits
+        /// A literal or the guessed byte: the common case that needs no further look.
+        bool plain = false;
+        /// For plain entries, the masks that select a literal (the low byte of symbol) or the
+        /// guessed byte (see BytePredictor::Take).
+        std::uint16_t literalMask = 0;
+        std::uint16_t guessMask = 0;
+    };
+
+    static_assert(sizeof(FastEntry) == 8);
+
     /// Prepares the tables. False when the lengths do not form a complete prefix code.
     bool Build(const PrefixCode::Lengths& lengths);
+
+    const FastEntry& Peek(std::uint64_t window) const { return fast_[window >> (64 - kFastBits)]; }
 
     /// The symbol whose code starts at the top of window, which must hold at least
     /// PrefixCode::kMaxLength valid bits, most significant first. Sets length to its code
     /// length. Returns -1 when no code matches (only possible for a table not built).
     int Decode(std::uint64_t window, unsigned& length) const {
-        const Entry entry = fast_[window >> (64 - kFastBits)];
+        const FastEntry& entry = Peek(window);
         if (entry.length != 0) {
             length = entry.length;
             return entry.symbol;
@@ -27,16 +45,9 @@ class PrefixDecoder final {
     }
 
   private:
-    static constexpr unsigned kFastBits = 8;
-
-    struct Entry {
-        std::uint16_t symbol = 0;
-        std::uint8_t length = 0;  // 0: the code is longer than kFastBits
-    };
-
     int DecodeLong(std::uint64_t window, unsigned& length) const;
 
-    std::array<Entry, std::size_t{1} << kFastBits> fast_{};
+    std::array<FastEntry, std::size_t{1} << kFastBits> fast_{};
     // Per length: the first canonical code value, the number of codes and where its symbols
     // start in sorted_, which lists the coded symbols by length descending, symbol descending.
     std::array<std::uint32_t, PrefixCode::kMaxLength + 1> firstCode_{};

@@ -269,19 +269,40 @@ TEST(DamagedBlock, EndSymbolFoundOnlyPastTheDataIsRefused) {
     EXPECT_TRUE(Refused(StoredBlock(8, std::string_view(valid).substr(8, valid.size() - 9))));
 }
 
-TEST(DamagedFileLines, LinesOfBlocksBeforeTheDamageAreKept) {
-    std::string file = SampleFile();
+// Blocks are decoded two at a time; whichever block of a pair is damaged, exactly the lines
+// that end in the blocks before it are kept.
+class DamagedFileLines : public testing::TestWithParam<std::size_t> {};
+
+TEST_P(DamagedFileLines, LinesOfBlocksBeforeTheDamageAreKept) {
+    std::vector<std::string> sample;
+    for (int i = 0; i < 330; ++i) {
+        sample.push_back("line " + std::to_string(i) + " asdf jkl; fdsa ;lkj the quick brown fox");
+    }
+    std::string file = CompressedLineFile::Encode(sample);
     const std::vector<BlockInfo> blocks = Blocks(file);
-    SetLength(file, blocks[2].offset, blocks[2].rawLength + 1);
+    ASSERT_EQ(blocks.size(), 5u);  // two pairs and a single block
+    const std::size_t damaged = GetParam();
+    SetLength(file, blocks[damaged].offset, blocks[damaged].rawLength + 1);
+
+    std::size_t bytesBefore = 0;
+    for (std::size_t i = 0; i < damaged; ++i) {
+        bytesBefore += blocks[i].rawLength;
+    }
+    std::size_t expectedLines = 0;
+    for (std::size_t total = 0; expectedLines < sample.size(); ++expectedLines) {
+        total += sample[expectedLines].size() + 2;
+        if (total > bytesBefore) {
+            break;
+        }
+    }
     std::vector<std::string> lines;
     EXPECT_THROW(CompressedLineFile::Decode(file, kPath, lines), FileError);
-    ASSERT_FALSE(lines.empty());
-    const std::vector<std::string> sample = SampleLines();
-    ASSERT_LT(lines.size(), sample.size());
-    EXPECT_TRUE(std::equal(lines.begin(), lines.end(), sample.begin()));
+    EXPECT_EQ(lines, std::vector<std::string>(sample.begin(), sample.begin() + expectedLines));
 }
 
-TEST(DamagedFileLines, ReadOfDamagedFileThrowsNamingThePath) {
+INSTANTIATE_TEST_SUITE_P(EachBlock, DamagedFileLines, testing::Values(0, 1, 2, 3, 4));
+
+TEST(DamagedFileRead, ThrowsNamingThePathAndKeepsTheLinesBefore) {
     TempDir dir;
     const std::string path = dir.Write("bad.dat", SampleFile() + "garbage!");
     CompressedLineFile file;

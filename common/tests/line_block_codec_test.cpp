@@ -172,3 +172,60 @@ TEST(LineBlockCodec, LastSymbolWithoutCodeIsWrittenAsItsOwnItem) {
     // Run of 258 (26 24 28), 1, 0: 11010 11000 11100 00001 00000.
     EXPECT_EQ(Hex(writer.bytes()), "D6 38 10 00");
 }
+
+TEST(LineBlockCodec, TwoBlocksAtOnceGiveTheSameAsOneAfterTheOther) {
+    // Pairs of blocks of different sizes and kinds, intact or damaged in either place.
+    std::mt19937 random(17);
+    auto makeBlock = [&](std::size_t size) {
+        std::string raw(size, '\0');
+        for (char& c : raw) {
+            c = static_cast<char>(" aeiou\r\nxyz"[random() % 12]);
+        }
+        return std::pair(raw, Encoded(raw));
+    };
+    auto damage = [&](std::string block) {
+        const std::size_t at = 8 + random() % (block.size() - 8);
+        block[at] = static_cast<char>(block[at] ^ (1 << (random() % 8)));
+        return block;
+    };
+    for (int round = 0; round < 200; ++round) {
+        auto [rawA, blockA] = makeBlock(random() % 3 == 0 ? random() % 20 : random() % 6000);
+        auto [rawB, blockB] = makeBlock(random() % 3 == 0 ? random() % 20 : random() % 6000);
+        // A flipped bit may still decode, to other bytes; then both ways must agree.
+        const bool damagedA = round % 3 == 1;
+        const bool damagedB = round % 4 == 2;
+        if (damagedA) {
+            blockA = damage(blockA);
+        }
+        if (damagedB) {
+            blockB = damage(blockB);
+        }
+        auto job = [](const std::string& block, std::string& out) {
+            const auto* bytes = reinterpret_cast<const std::uint8_t*>(block.data());
+            out.assign(LineBlockCodec::ReadLength(bytes), '\0');
+            return LineBlockCodec::Job{bytes + 8, LineBlockCodec::ReadLength(bytes + 4),
+                                       reinterpret_cast<std::uint8_t*>(out.data()), out.size()};
+        };
+        std::string outA;
+        std::string outB;
+        bool decodedA = false;
+        bool decodedB = false;
+        LineBlockCodec::DecodeBlocks(job(blockA, outA), job(blockB, outB), decodedA, decodedB);
+        const std::optional<std::string> aloneA = Decoded(blockA);
+        const std::optional<std::string> aloneB = Decoded(blockB);
+        ASSERT_EQ(decodedA, aloneA.has_value()) << "round " << round;
+        ASSERT_EQ(decodedB, aloneB.has_value()) << "round " << round;
+        if (decodedA) {
+            EXPECT_EQ(outA, *aloneA);
+        }
+        if (decodedB) {
+            EXPECT_EQ(outB, *aloneB);
+        }
+        if (!damagedA) {
+            EXPECT_EQ(outA, rawA);
+        }
+        if (!damagedB) {
+            EXPECT_EQ(outB, rawB);
+        }
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+class Clock;
+class LessonCourse;
+class UserProfile;
+
+/// What the "Choose a Lesson" dialog lists and decides: one row per lesson reached with its
+/// best result, a row for the next lesson, the selection, "Skip Lesson" and the chosen lesson.
+class LessonChooserModel {
+  public:
+    static constexpr const char* kCaption = "Choose a Lesson";
+    static constexpr const char* kPrompt = "Where do you want to start?";
+    static constexpr const char* kMissingCourse =
+        "The configuration file for the lessons is missing. Install the program again!";
+    static constexpr const char* kSkipQuestion =
+        "Do you really want to go on to an advanced lesson?\nIt is necessary to practice all "
+        "the previous lessons thoroughly!";
+    static constexpr const char* kQuestionCaption = "Kelvane";
+    /// The image of a lesson not yet practised.
+    static constexpr int kNotPractisedImage = 5;
+    static constexpr int kColumnCount = 9;
+    static constexpr std::array<const char*, kColumnCount> kColumnTitles = {
+        "Lesson",      "Help", "Error Rate [%]", "Error Rate Limit",  "Required Speed",
+        "Speed Limit", "Date", "Active Time",    "Number of Attempts"};
+    static constexpr std::array<int, kColumnCount> kColumnWidths = {100, 170, 50, 50, 50,
+                                                                    50,  160, 70, 40};
+
+    struct Row {
+        int image = kNotPractisedImage;
+        std::array<std::string, kColumnCount> texts;
+    };
+
+    /// Everything must outlive the model.
+    LessonChooserModel(const LessonCourse& course, UserProfile& profile, const Clock& clock);
+
+    /// Fills the list and selects the next lesson (or the last row).
+    void open();
+
+    const std::vector<Row>& rows() const { return rows_; }
+    /// -1 without a selection.
+    int selectedRow() const { return selectedRow_; }
+    void select(int row);
+    int reachedLessons() const { return reachedLessons_; }
+
+    /// "&Lesson" or a double click: with a row selected, its index is the chosen lesson and
+    /// the dialog closes; false (nothing happens) without a selection.
+    bool choose();
+    /// The chosen lesson, -1 before choose().
+    int chosenLesson() const { return chosenLesson_; }
+
+    /// "&Skip Lesson" after the user answered kSkipQuestion with Yes: one more lesson is
+    /// reached, and recorded as reached in the user's results.
+    void skipLesson();
+
+  private:
+    Row RecordRow(int lesson) const;
+    Row NextLessonRow(int lesson) const;
+
+    const LessonCourse& course_;
+    UserProfile& profile_;
+    const Clock& clock_;
+    std::vector<Row> rows_;
+    int selectedRow_ = -1;
+    int reachedLessons_ = 0;
+    int chosenLesson_ = -1;
+};
