@@ -18,6 +18,7 @@
 #include "common/colon_field_reader.h"
 #include "common/testing/recording_message_sink.h"
 #include "common/testing/temp_dir.h"
+#include "common/text_number.h"
 #include "tutor/course/jpeg_loader.h"
 #include "tutor/course/rgb_image.h"
 
@@ -264,11 +265,14 @@ std::vector<std::vector<std::pair<int, int>>> ReadOutlines(const std::string& pa
     return groups;
 }
 
-TEST_P(Appearance, HandsPictureHasFingersWhereTheOutlinesAre) {
-    const Picture hands = Load(GetParam() + "/HandsBG.jpg");
+using Outlines = std::vector<std::vector<std::pair<int, int>>>;
+
+/// Every finger of the picture lies under its outline: a little below the tip, in the middle
+/// of the outline, the picture differs from the free ground at its left edge, and just above
+/// the tip it does not.
+void ExpectFingersUnderOutlines(const Picture& hands, const Outlines& groups) {
     ASSERT_GT(hands.height, 0);
     EXPECT_EQ(hands.width, 7 * hands.height);
-    const auto groups = ReadOutlines(KELVANE_HANDS_SOURCE);
     ASSERT_GE(groups.size(), 10u);
     // The practice window's mapping: x * (width + 10) / 700, y * height / 100.
     auto px = [&](double x) {
@@ -287,7 +291,6 @@ TEST_P(Appearance, HandsPictureHasFingersWhereTheOutlinesAre) {
             top = std::min(top, y);
             bottom = std::max(bottom, y);
         }
-        // Middle of the finger a little below its tip: inside the finger.
         const double yInside = top + 0.25 * (bottom - top);
         int left = 700;
         int right = 0;
@@ -303,13 +306,17 @@ TEST_P(Appearance, HandsPictureHasFingersWhereTheOutlinesAre) {
         ASSERT_LT(left, right);
         const int fx = px((left + right) / 2.0);
         const int fy = py(yInside);
-        // Compared with the free ground at the picture's left edge on the same row.
         EXPECT_GT(hands.Distance(fx, fy, 2, fy), 12) << "no finger under the outline";
         if (top >= 6) {
             const int ay = py(top - 5);
             EXPECT_LT(hands.Distance(fx, ay, 2, ay), 12) << "something above the fingertip";
         }
     }
+}
+
+TEST_P(Appearance, HandsPictureHasFingersWhereTheOutlinesAre) {
+    ExpectFingersUnderOutlines(Load(GetParam() + "/HandsBG.jpg"),
+                               ReadOutlines(KELVANE_HANDS_SOURCE));
 }
 
 TEST(MediaPictures, AppearancesDifferInStyle) {
@@ -319,12 +326,6 @@ TEST(MediaPictures, AppearancesDifferInStyle) {
         const Picture b = Load("paper/" + name);
         ASSERT_EQ(a.width, b.width) << name;
         ASSERT_EQ(a.height, b.height) << name;
-        double sum = 0.0;
-        for (int y = 0; y < a.height; ++y) {
-            for (int x = 0; x < a.width; ++x) {
-                sum += std::abs(a.Luma(x, y) - b.Luma(x, y));
-            }
-        }
         double colour = 0.0;
         for (std::size_t i = 0; i < a.rgb.size(); ++i) {
             colour += std::abs(a.rgb[i] - b.rgb[i]);
@@ -346,6 +347,54 @@ TEST(MediaReproducible, PicturegenWritesTheSameBytesTwice) {
     EXPECT_EQ(FilesUnder(second.path()), files);
     for (const std::string& f : files) {
         EXPECT_EQ(ReadBytes(first.File(f)), ReadBytes(second.File(f))) << f;
+    }
+}
+
+/// One finger as a closed outline: up the left side, round the tip, down the right side and
+/// back along the bottom edge, leaning by `lean` units from base to tip.
+std::string FingerOutline(int left, int right, int tip, int lean) {
+    std::string text;
+    auto point = [&](int x, int y, int pen) {
+        text += FormatInt(x) + ":" + FormatInt(y) + ":" + FormatInt(pen) + ":1:90:60:40:\r\n";
+    };
+    const int half = (right - left) / 2;
+    point(left, 100, 0);
+    point(left + lean, tip + half, 1);
+    point(left + lean + half / 3, tip + half / 4, 1);
+    point(left + lean + half, tip, 1);
+    point(right + lean - half / 3, tip + half / 4, 1);
+    point(right + lean, tip + half, 1);
+    point(right, 100, 1);
+    point(left, 100, 1);
+    return text + "END\r\n";
+}
+
+TEST(MediaPictures, HandsFollowOtherOutlinesToo) {
+    // Hands spread over the whole strip, with blank and remark lines and points after the
+    // last group, which belong to no finger.
+    struct Finger {
+        int left, right, tip, lean;
+    };
+    const Finger left[5] = {
+        {40, 75, 30, 0}, {95, 135, 12, 0}, {155, 195, 4, 0}, {215, 252, 14, 0}, {262, 300, 52, 16}};
+    std::string text = "left hand, little finger first\r\n\r\n";
+    for (const Finger& f : left) {
+        text += FingerOutline(f.left, f.right, f.tip, f.lean);
+    }
+    text += "right hand, thumb first\r\n";
+    for (int i = 4; i >= 0; --i) {
+        const Finger& f = left[i];
+        text += FingerOutline(700 - f.right, 700 - f.left, f.tip, -f.lean);
+    }
+    text += "350:50:1:1:0:0:0:\r\n";
+    TempDir dir;
+    const std::string source = dir.Write("hands.txt", text);
+    ASSERT_TRUE(RunProgram({KELVANE_PICTUREGEN, "--hands", source, dir.File("out")}));
+    for (const std::string& appearance : kAppearances) {
+        SCOPED_TRACE(appearance);
+        Picture hands;
+        ASSERT_TRUE(DecodeJpeg(dir.File("out/" + appearance + "/HandsBG.jpg"), hands));
+        ExpectFingersUnderOutlines(hands, ReadOutlines(source));
     }
 }
 
