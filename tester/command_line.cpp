@@ -5,6 +5,7 @@
 
 #include "common/code_page.h"
 #include "common/file_error.h"
+#include "common/json_text.h"
 #include "common/text_number.h"
 #include "tester/test_data.h"
 #include "tester/test_record_file.h"
@@ -103,39 +104,6 @@ std::string PathText(const std::string& path) {
     return CodePage::IsValidUtf8(path) ? path : Utf8(path);
 }
 
-std::string JsonString(std::string_view utf8) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string json = "\"";
-    for (char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-            case '"':
-                json += "\\\"";
-                break;
-            case '\\':
-                json += "\\\\";
-                break;
-            case '\n':
-                json += "\\n";
-                break;
-            case '\r':
-                json += "\\r";
-                break;
-            case '\t':
-                json += "\\t";
-                break;
-            default:
-                if (byte < 0x20) {
-                    json += "\\u00";
-                    json += kHex[byte >> 4];
-                    json += kHex[byte & 15];
-                } else {
-                    json += c;
-                }
-        }
-    }
-    return json + "\"";
-}
 
 // Line breaks and other control characters made visible for the text report.
 std::string Visible(std::string_view utf8) {

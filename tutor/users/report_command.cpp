@@ -8,6 +8,7 @@
 
 #include "common/code_page.h"
 #include "common/data_paths.h"
+#include "common/json_text.h"
 #include "common/system_clock.h"
 #include "common/text_number.h"
 #include "tutor/users/evaluation_texts.h"
@@ -118,39 +119,6 @@ void PrintJson(const ResultsDialogModel& model, const StrokeLog& log, bool haveT
 
 }  // namespace
 
-std::string JsonString(const std::string& text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string json = "\"";
-    for (char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (c) {
-            case '"':
-                json += "\\\"";
-                break;
-            case '\\':
-                json += "\\\\";
-                break;
-            case '\n':
-                json += "\\n";
-                break;
-            case '\r':
-                json += "\\r";
-                break;
-            case '\t':
-                json += "\\t";
-                break;
-            default:
-                if (u < 0x20) {
-                    json += "\\u00";
-                    json += kHex[u >> 4];
-                    json += kHex[u & 15];
-                } else {
-                    json += c;
-                }
-        }
-    }
-    return json + "\"";
-}
 
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     return RunReport(args, DataPaths::DataPath("config", "textinfo.ddd"), out, err);

@@ -15,6 +15,3 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 /// The same with the evaluation texts read from textInfoPath.
 int RunReport(const std::vector<std::string>& args, const std::string& textInfoPath,
               std::ostream& out, std::ostream& err);
-
-/// text as a JSON string literal (quotes included); text is UTF-8.
-std::string JsonString(const std::string& text);

@@ -118,10 +118,6 @@ TEST_F(ReportCommand, WrongArgumentsShowTheUsage) {
     EXPECT_NE(err.str().find("--report RUN.stat [--json]"), std::string::npos);
 }
 
-TEST(JsonStringTest, EscapesQuotesBackslashesAndControlCharacters) {
-    EXPECT_EQ(JsonString("a\"b\\c\n\r\t\x01z"), "\"a\\\"b\\\\c\\n\\r\\t\\u0001z\"");
-    EXPECT_EQ(JsonString("\xC3\xA9"), "\"\xC3\xA9\"");
-}
 
 TEST(ResultsDialogModelTest, NoStrokesShowTypingWellAndAnOwnTextHeader) {
     FakeClock clock;
