@@ -104,7 +104,6 @@ std::string PathText(const std::string& path) {
     return CodePage::IsValidUtf8(path) ? path : Utf8(path);
 }
 
-
 // Line breaks and other control characters made visible for the text report.
 std::string Visible(std::string_view utf8) {
     std::string text;

@@ -119,7 +119,6 @@ void PrintJson(const ResultsDialogModel& model, const StrokeLog& log, bool haveT
 
 }  // namespace
 
-
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     return RunReport(args, DataPaths::DataPath("config", "textinfo.ddd"), out, err);
 }
