@@ -5,7 +5,7 @@
 /// The time sources of the programs. Everything timed reads the time through this interface,
 /// so tests can drive it (FakeClock) instead of waiting.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     /// Milliseconds of a steady counter; only differences of two readings mean anything.
     virtual std::int64_t TickMs() const = 0;

@@ -11,7 +11,7 @@
 /// only at the edges: display, file names and UTF-8 text files. The byte table is built with
 /// iconv once; conversions are table look-ups.
 class CodePage {
-public:
+  public:
     /// Throws std::invalid_argument when iconv does not know the page.
     explicit CodePage(int number);
 
@@ -41,7 +41,7 @@ public:
     /// returns false.
     static bool SetProgram(std::string_view name);
 
-private:
+  private:
     int number_;
     std::array<char32_t, 256> toUnicode_{};
     std::unordered_map<char32_t, unsigned char> fromUnicode_;

@@ -9,7 +9,7 @@
 /// colon is missing is not read: the Next... call returns false and leaves its output as it
 /// was (so the caller's default or previous value stays), and so do all later calls.
 class ColonFieldReader {
-public:
+  public:
     explicit ColonFieldReader(std::string_view record) : rest_(record) {}
 
     bool NextText(std::string& field);
@@ -22,7 +22,7 @@ public:
     /// The text after the last colon read.
     std::string_view Rest() const { return rest_; }
 
-private:
+  private:
     bool NextRaw(std::string_view& field);
 
     std::string_view rest_;

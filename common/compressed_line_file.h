@@ -11,7 +11,7 @@
 /// key layouts, finger outlines, users, results, tests and character-worth sets are all kept
 /// this way.
 class CompressedLineFile {
-public:
+  public:
     /// Largest raw or packed length of one block.
     static constexpr std::size_t kMaxBlockLength = 131072;
     /// Raw length of the blocks we write (the last one shorter).
@@ -45,7 +45,7 @@ public:
     static void Decode(std::string_view contents, const std::string& pathForErrors,
                        std::vector<std::string>& lines);
 
-private:
+  private:
     std::vector<std::string> lines_;
     std::size_t cursor_ = 0;
 };

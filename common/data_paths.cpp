@@ -73,7 +73,9 @@ void DataPaths::SetProgramFolder(std::string folder) {
     GetState().programFolder = WithSlash(std::move(folder));
 }
 
-const std::string& DataPaths::ProgramFolder() { return GetState().programFolder; }
+const std::string& DataPaths::ProgramFolder() {
+    return GetState().programFolder;
+}
 
 std::string DataPaths::DataPath(std::string_view folder, std::string_view file) {
     std::string path = ProgramFolder();
@@ -85,7 +87,9 @@ std::string DataPaths::DataPath(std::string_view folder, std::string_view file) 
     return path;
 }
 
-void DataPaths::SetWritableRoot(std::string root) { GetState().writableRoot = std::move(root); }
+void DataPaths::SetWritableRoot(std::string root) {
+    GetState().writableRoot = std::move(root);
+}
 
 std::string DataPaths::WritableFolder(std::string_view folder) {
     State& state = GetState();

@@ -9,7 +9,7 @@
 /// installed share folder (<prefix>/share/kelvane). The environment variable KELVANE_DATA_DIR,
 /// when set, names it directly.
 class DataPaths {
-public:
+  public:
     /// Decides the program folder for the running executable. appName ("Kelvane", "Morvik")
     /// names the folder of writable data under the user's XDG data folder.
     static void InitForExecutable(const std::string& executablePath, std::string appName);

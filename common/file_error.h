@@ -6,7 +6,7 @@
 /// A file that cannot be read or written as its format demands. It ends the command that
 /// touched the file; the command's caller shows message() to the user.
 class FileError : public std::runtime_error {
-public:
+  public:
     enum class Kind {
         NotFound,  ///< "%1 was not found."
         General,   ///< "An unknown error occurred while accessing %1."
@@ -21,7 +21,7 @@ public:
 
     static std::string Format(Kind kind, const std::string& path);
 
-private:
+  private:
     Kind kind_;
     std::string path_;
 };

@@ -9,7 +9,7 @@
 /// A settings store that lives in memory only: for tests and for command-line runs, which
 /// must not change the user's settings.
 class MemorySettingsStore final : public SettingsStore {
-public:
+  public:
     int ReadInt(std::string_view section, std::string_view key, int defaultValue) const override;
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const override;
@@ -19,7 +19,7 @@ public:
     bool Contains(std::string_view section, std::string_view key) const override;
     void Remove(std::string_view section, std::string_view key) override;
 
-private:
+  private:
     using Key = std::pair<std::string, std::string>;
     std::map<Key, std::string> values_;
 };

@@ -5,7 +5,7 @@
 /// Where a core operation shows a message to the user: a modal message box in the programs,
 /// standard error in the command-line modes, a recorded list in the tests.
 class MessageSink {
-public:
+  public:
     enum class Icon { None, Information, Question, Warning, Stop };
 
     virtual ~MessageSink() = default;

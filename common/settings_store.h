@@ -8,7 +8,7 @@
 /// section. The programs use QtSettingsStore (QSettings under "zuv SOFTWARE"); tests and the
 /// command-line modes use MemorySettingsStore.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual int ReadInt(std::string_view section, std::string_view key, int defaultValue) const = 0;
     virtual std::string ReadString(std::string_view section, std::string_view key,

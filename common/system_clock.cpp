@@ -12,7 +12,9 @@ std::int64_t SteadyNs() {
 
 SystemClock::SystemClock() : startNs_(SteadyNs()) {}
 
-std::int64_t SystemClock::TickMs() const { return (SteadyNs() - startNs_) / 1000000; }
+std::int64_t SystemClock::TickMs() const {
+    return (SteadyNs() - startNs_) / 1000000;
+}
 
 std::int64_t SystemClock::NowSeconds() const {
     return std::chrono::duration_cast<std::chrono::seconds>(

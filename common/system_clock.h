@@ -5,7 +5,7 @@
 /// The real clocks: a steady millisecond counter since construction and the system's
 /// calendar time.
 class SystemClock final : public Clock {
-public:
+  public:
     SystemClock();
     std::int64_t TickMs() const override;
     std::int64_t NowSeconds() const override;
@@ -13,6 +13,6 @@ public:
     /// One program-wide instance.
     static SystemClock& Instance();
 
-private:
+  private:
     std::int64_t startNs_;
 };

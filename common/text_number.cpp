@@ -78,12 +78,14 @@ double ParseLeadingDouble(std::string_view text) {
 
 std::string FormatFixed(double value, int decimals) {
     char buffer[400];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                                decimals);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (result.ec != std::errc()) {
         return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
     }
     return std::string(buffer, result.ptr);
 }
 
-std::string FormatInt(std::int64_t value) { return std::to_string(value); }
+std::string FormatInt(std::int64_t value) {
+    return std::to_string(value);
+}

@@ -14,9 +14,9 @@
 #include "common/ui/program_start.h"
 #include "common/ui/qt_settings_store.h"
 #include "tutor/course/data_check.h"
-#include "tutor/users/report_command.h"
 #include "tutor/practice/ui/c_main_frame.h"
 #include "tutor/practice/ui/kelvane_icon.h"
+#include "tutor/users/report_command.h"
 
 namespace {
 
@@ -24,26 +24,25 @@ namespace {
 // the function that does the work without a window and returns the exit code.
 std::vector<CommandLineModes::Mode> ProgramModes() {
     std::vector<CommandLineModes::Mode> modes;
-    modes.push_back({"--check-data", "[FOLDER]",
-                     "check a data folder (default: the program's) and list every problem",
-                     [](const std::vector<std::string>& arguments, std::ostream& out,
-                        std::ostream& err) {
-                         if (arguments.size() > 1) {
-                             err << "kelvane: --check-data takes at most one folder\n";
-                             return 1;
-                         }
-                         DataPaths::InitForExecutable(DataPaths::ExecutablePath(), "Kelvane");
-                         std::string folder =
-                             arguments.empty() ? DataPaths::ProgramFolder() : arguments[0];
-                         return RunCheckData(folder, out);
-                     }});
-    modes.push_back({"--report", "RUN.stat [--json]",
-                     "print the figures, grades, character statistics and evaluation of a run",
-                     [](const std::vector<std::string>& arguments, std::ostream& out,
-                        std::ostream& err) {
-                         DataPaths::InitForExecutable(DataPaths::ExecutablePath(), "Kelvane");
-                         return RunReport(arguments, out, err);
-                     }});
+    modes.push_back(
+        {"--check-data", "[FOLDER]",
+         "check a data folder (default: the program's) and list every problem",
+         [](const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+             if (arguments.size() > 1) {
+                 err << "kelvane: --check-data takes at most one folder\n";
+                 return 1;
+             }
+             DataPaths::InitForExecutable(DataPaths::ExecutablePath(), "Kelvane");
+             std::string folder = arguments.empty() ? DataPaths::ProgramFolder() : arguments[0];
+             return RunCheckData(folder, out);
+         }});
+    modes.push_back(
+        {"--report", "RUN.stat [--json]",
+         "print the figures, grades, character statistics and evaluation of a run",
+         [](const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+             DataPaths::InitForExecutable(DataPaths::ExecutablePath(), "Kelvane");
+             return RunReport(arguments, out, err);
+         }});
     return modes;
 }
 

@@ -6,7 +6,7 @@
 
 /// A clock that stands still until the test moves it.
 class FakeClock final : public Clock {
-public:
+  public:
     std::int64_t TickMs() const override { return tickMs_; }
     std::int64_t NowSeconds() const override { return nowSeconds_; }
 
@@ -18,7 +18,7 @@ public:
     }
     void SetNowSeconds(std::int64_t seconds) { nowSeconds_ = seconds; }
 
-private:
+  private:
     std::int64_t tickMs_ = 0;
     std::int64_t nowSeconds_ = 1700000000;  // 2023-11-14 22:13:20 UTC
 };

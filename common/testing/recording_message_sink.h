@@ -7,7 +7,7 @@
 
 /// Keeps every message shown, for tests to look at.
 class RecordingMessageSink final : public MessageSink {
-public:
+  public:
     struct Message {
         std::string caption;
         std::string text;

@@ -6,7 +6,7 @@
 /// A fresh folder under the system's temporary folder, removed with everything in it when the
 /// object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -20,6 +20,6 @@ public:
     std::string Write(std::string_view name, std::string_view bytes) const;
     static std::string ReadAll(const std::string& path);
 
-private:
+  private:
     std::string path_;
 };

@@ -10,8 +10,12 @@ TEST(CodePage, Windows1250MapsCzechLetters) {
     EXPECT_EQ(page.CodePoint(0xE8), U'\u010D');
     EXPECT_EQ(page.CodePoint(0x8A), U'\u0160');
     EXPECT_EQ(page.CodePoint(0xA4), U'\u00A4');
-    EXPECT_EQ(page.ToUtf8("\xE8\x61"), "\xC4\x8D" "a");
-    EXPECT_EQ(page.FromUtf8("\xC4\x8D" "a"), "\xE8\x61");
+    EXPECT_EQ(page.ToUtf8("\xE8\x61"),
+              "\xC4\x8D"
+              "a");
+    EXPECT_EQ(page.FromUtf8("\xC4\x8D"
+                            "a"),
+              "\xE8\x61");
 }
 
 TEST(CodePage, EveryByteSurvivesARoundTrip) {
@@ -27,11 +31,22 @@ TEST(CodePage, EveryByteSurvivesARoundTrip) {
 
 TEST(CodePage, CharactersThePageLacksAndBrokenUtf8AreDropped) {
     CodePage page(1250);
-    EXPECT_EQ(page.FromUtf8("a\xE2\x82\xAC" "b"), "a\x80" "b");  // euro sign exists: 0x80
-    EXPECT_EQ(page.FromUtf8("a\xE4\xB8\xAD" "b"), "ab");        // a CJK letter does not
-    EXPECT_EQ(page.FromUtf8("a\xC3" "b"), "ab");                // truncated sequence
-    EXPECT_EQ(page.FromUtf8("a\xED\xA0\x80" "b"), "ab");        // surrogate
-    EXPECT_EQ(page.FromUtf8("a\xC0\xAF" "b"), "ab");            // overlong "/"
+    EXPECT_EQ(page.FromUtf8("a\xE2\x82\xAC"
+                            "b"),
+              "a\x80"
+              "b");  // euro sign exists: 0x80
+    EXPECT_EQ(page.FromUtf8("a\xE4\xB8\xAD"
+                            "b"),
+              "ab");  // a CJK letter does not
+    EXPECT_EQ(page.FromUtf8("a\xC3"
+                            "b"),
+              "ab");  // truncated sequence
+    EXPECT_EQ(page.FromUtf8("a\xED\xA0\x80"
+                            "b"),
+              "ab");  // surrogate
+    EXPECT_EQ(page.FromUtf8("a\xC0\xAF"
+                            "b"),
+              "ab");  // overlong "/"
 }
 
 TEST(CodePage, TextFilesInUtf8AreConvertedOtherBytesKept) {

@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 TEST(DataPaths, BuildsPathsFromProgramFolderFolderAndFile) {
     DataPaths::SetProgramFolder("/opt/kelvane");
     EXPECT_EQ(DataPaths::ProgramFolder(), "/opt/kelvane/");
-    EXPECT_EQ(DataPaths::DataPath("lessons", "00000409_a.ddd"), "/opt/kelvane/lessons/00000409_a.ddd");
+    EXPECT_EQ(DataPaths::DataPath("lessons", "00000409_a.ddd"),
+              "/opt/kelvane/lessons/00000409_a.ddd");
     EXPECT_EQ(DataPaths::DataPath("", "Kelvane.chm"), "/opt/kelvane/Kelvane.chm");
 }
 

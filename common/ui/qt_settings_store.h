@@ -8,7 +8,7 @@
 /// program's name, so the values live in ~/.config/zuv SOFTWARE/<program>.conf. An empty
 /// section is the program's own section (QSettings' "General" group).
 class QtSettingsStore final : public SettingsStore {
-public:
+  public:
     /// applicationName: "Kelvane" or "Morvik".
     explicit QtSettingsStore(const QString& applicationName);
 
@@ -23,7 +23,7 @@ public:
 
     QSettings& settings() { return settings_; }
 
-private:
+  private:
     static QString KeyPath(std::string_view section, std::string_view key);
 
     mutable QSettings settings_;

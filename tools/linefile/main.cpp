@@ -111,8 +111,7 @@ constexpr Command kCommands[] = {
     {"unpack", "IN TEXT", 2, 2, "writes the lines of a line file as plain text, one per line",
      Unpack},
     {"rtf", "IN.rtf OUT.txt [WIDTH]", 2, 3,
-     "writes the plain lines of a rich-text file (width 70 unless given), one per line",
-     RichText},
+     "writes the plain lines of a rich-text file (width 70 unless given), one per line", RichText},
 };
 
 int Usage() {

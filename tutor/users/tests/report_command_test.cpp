@@ -118,7 +118,6 @@ TEST_F(ReportCommand, WrongArgumentsShowTheUsage) {
     EXPECT_NE(err.str().find("--report RUN.stat [--json]"), std::string::npos);
 }
 
-
 TEST(ResultsDialogModelTest, NoStrokesShowTypingWellAndAnOwnTextHeader) {
     FakeClock clock;
     StrokeLog log(clock);
