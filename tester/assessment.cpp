@@ -345,21 +345,19 @@ bool Assessment::ClassifyCharacters() {
     int e = 0;  // the next expected original position
     for (int c = 0; c < lt_; ++c) {
         const int f = typedMap[c];
-        if (f > lo_) {
+        // A map value past the last original character has no mark to look at: the
+        // classification ends here, with the classes found so far.
+        if (f >= lo_) {
             return false;
         }
         if (typedMarks[c] != MatchMark::Matched) {
-            // A position one past the original is not a left-over original character.
-            if (IsUnmatchedOriginal(f)) {
+            if (originalMarks[f] == MatchMark::Unmatched) {
                 charClasses[c] = CharClass::WrongChar;
             } else {
                 charClasses[c] = CharClass::ExtraChar;
                 e = f + 1;
             }
             continue;
-        }
-        if (f >= lo_) {
-            return false;
         }
         if (e < f) {
             // Original text e..f-1 was skipped.

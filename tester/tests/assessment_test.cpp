@@ -177,8 +177,23 @@ INSTANTIATE_TEST_SUITE_P(
                                {},
                                {},
                                {}},
-                    AssessCase{"EmptyTypedText", "The quick brown fox", "", "", {}, {}, {}},
-                    AssessCase{"EmptyOriginal", "", "abc", "NNN", {}, {}, {}}),
+                    AssessCase{"EmptyTypedText", "The quick brown fox", "", "", {}, {}, {}}),
+    [](const testing::TestParamInfo<AssessCase>& info) { return std::string(info.param.name); });
+
+// A map value one past the end of the original has no mark to look at: the classification stops
+// there, the characters from there on keep the class they started with (correct), the unfinished
+// end is not cut off and no error is counted.
+INSTANTIATE_TEST_SUITE_P(
+    ClassificationStops, AssessCases,
+    testing::Values(
+        // Nothing is aligned, so the first typed character keeps the map value 0, which lies
+        // past the empty original.
+        AssessCase{"EmptyOriginal", "", "abc", "...", {}, {}, {}},
+        // The main pass finds no window of 3 and gives everything up. The window of 2 then pairs
+        // "a " with the original's "a " one place further on; the typed character after that
+        // match maps to the end of the match, one past the original. The leading space becomes
+        // an omission before the first character, and the classification stops at the last one.
+        AssessCase{"UnmatchedCharacterMappedPastTheOriginal", " a ", "a  ", "O..", {}, {" "}, {0}}),
     [](const testing::TestParamInfo<AssessCase>& info) { return std::string(info.param.name); });
 
 TEST(AssessmentTest, TypingPastTheEndIsComparedWithTheRepeatedText) {
