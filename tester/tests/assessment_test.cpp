@@ -196,6 +196,53 @@ INSTANTIATE_TEST_SUITE_P(
         AssessCase{"UnmatchedCharacterMappedPastTheOriginal", " a ", "a  ", "O..", {}, {" "}, {0}}),
     [](const testing::TestParamInfo<AssessCase>& info) { return std::string(info.param.name); });
 
+// Texts where two searches would both find a match, so that the order of the searches shows.
+INSTANTIATE_TEST_SUITE_P(
+    SearchOrder, AssessCases,
+    testing::Values(
+        // Both shifts by one match; near the last match the typed side is tried first, so the
+        // typed space is extra rather than the original "a" skipped.
+        AssessCase{"NearbyExtraTypedBeforeOmittedOriginal",
+                   "a a a a a a a a a a ",
+                   " a a a a a a a a a a",
+                   "X...................",
+                   {0},
+                   {},
+                   {}},
+        // Blocks of twelve: the original is A B C D, the typed text C B' A D'. Nothing lies
+        // within a window of the start; the first ring finds C 24 places on in the original
+        // before A 24 places on in the typed text, so A and B are skipped before C. The rest
+        // is all wrong and, having no correct separator, is left unassessed.
+        AssessCase{"FarOmittedOriginalBeforeExtraTyped",
+                   "abcdefghijkl"
+                   "mnopqrstuvwx"
+                   "ABCDE FGHIJK"
+                   "LMNOPQRSTUVW",
+                   "ABCDE FGHIJK"
+                   "0123456789!?"
+                   "abcdefghijkl"
+                   "yz#$%&*+-=<>",
+                   "O..........."
+                   "NNNNNNNNNNNN"
+                   "NNNNNNNNNNNN"
+                   "NNNNNNNNNNNN",
+                   {0},
+                   {"abcdefghijklmnopqrstuvwx"},
+                   {0}}),
+    [](const testing::TestParamInfo<AssessCase>& info) { return std::string(info.param.name); });
+
+TEST(AssessmentTest, MatchingInPlaceLeavesTheLastTypedCharacterAlone) {
+    // "ab" is matched with the window of 2; "Xd" and "cd" are left over. Compared in place, the
+    // runs stop before the last position of each text, so "d" stays unmatched although it
+    // agrees with the original.
+    Assessment assessment;
+    assessment.Run("abcd", "abXd");
+    EXPECT_EQ(assessment.typedMarks,
+              (std::vector<MatchMark>{MatchMark::Matched, MatchMark::Matched, MatchMark::Unmatched,
+                                      MatchMark::Unmatched}));
+    EXPECT_EQ(ClassPicture(assessment), "..NN");
+}
+
 TEST(AssessmentTest, TypingPastTheEndIsComparedWithTheRepeatedText) {
     const std::string original = "Seven swans swim slowly.";
     const std::string typed = "Seven swans swim slowly. Seven swans";
