@@ -228,6 +228,17 @@ INSTANTIATE_TEST_SUITE_P(
                    "NNNNNNNNNNNN",
                    {0},
                    {"abcdefghijklmnopqrstuvwx"},
+                   {0}},
+        // Everything is left over after the main pass. The window of 2 finds nothing near the
+        // start of the region, so the cursors move on from the last pair tried, (3, 3), and
+        // leave the region: the closing " a" of both texts is never paired. Only the "b"
+        // compared in place agrees, and the rest, all wrong, is left unassessed.
+        AssessCase{"FailedRegionSearchMovesOnFromTheLastPairTried",
+                   "bb a",
+                   "aba  a",
+                   "NNNNNN",
+                   {},
+                   {"b"},
                    {0}}),
     [](const testing::TestParamInfo<AssessCase>& info) { return std::string(info.param.name); });
 
