@@ -239,7 +239,18 @@ INSTANTIATE_TEST_SUITE_P(
                    "NNNNNN",
                    {},
                    {"b"},
-                   {0}}),
+                   {0}},
+        // The window of 3 pairs "b b" at the end, and the typed space after it maps one past
+        // the original. The window of 2 then pairs "ab" at the start; a match re-maps only the
+        // left-over characters directly behind it, so the last typed space keeps its map and
+        // stops the classification.
+        AssessCase{"MatchRemapsOnlyTheLeftOversDirectlyBehindIt",
+                   "aabab b",
+                   "abb b ",
+                   "O.O...",
+                   {},
+                   {"a", "a"},
+                   {0, 2}}),
     [](const testing::TestParamInfo<AssessCase>& info) { return std::string(info.param.name); });
 
 TEST(AssessmentTest, MatchingInPlaceLeavesTheLastTypedCharacterAlone) {
