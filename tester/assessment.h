@@ -39,8 +39,8 @@ class Assessment {
     std::vector<CharClass> charClasses;
     /// Typed position of each counted error, in counting order.
     std::vector<std::uint16_t> errorPositions;
-    /// Each run of original text the typist skipped, and the typed position where it was (the
-    /// typed length when the classification stopped at that omission).
+    /// Each run of original text the typist skipped, and the typed position where it was (past
+    /// the typed text when the classification stopped at that omission).
     std::vector<std::string> omittedTexts;
     std::vector<std::uint16_t> omittedPositions;
 
