@@ -42,24 +42,38 @@ void Assessment::Run(std::string_view original, std::string_view typed) {
     originalMarks.assign(lo_, MatchMark::Unvisited);
     typedMap.assign(lt_, 0);
     originalMap.assign(lo_, 0);
-    charClasses.assign(lt_, CharClass::Correct);
-    lastError_ = -100;
-    if (lt_ == 0) {
-        o_ = {};
-        t_ = {};
+    if (lt_ > 0) {
+        MainPass();
+        for (int window : kRefineWindows) {
+            RealignRight();
+            RefineRegions(window);
+        }
+        RealignRight();
+        for (int round = 0; round < kMatchInPlaceRounds; ++round) {
+            MatchInPlace();
+        }
+    }
+    Classify(original, typed);
+}
+
+void Assessment::Classify(std::string_view original, std::string_view typed) {
+    charClasses.clear();
+    errorPositions.clear();
+    omittedTexts.clear();
+    omittedPositions.clear();
+    if (original.size() > kMaxTextLength || typed.size() > kMaxTextLength) {
         return;
     }
-
-    MainPass();
-    for (int window : kRefineWindows) {
-        RealignRight();
-        RefineRegions(window);
-    }
-    RealignRight();
-    for (int round = 0; round < kMatchInPlaceRounds; ++round) {
-        MatchInPlace();
-    }
-
+    o_ = original;
+    t_ = typed;
+    lo_ = static_cast<int>(original.size());
+    lt_ = static_cast<int>(typed.size());
+    charClasses.assign(lt_, CharClass::Correct);
+    lastError_ = -100;
+    // Arrays shorter than their texts end the classification where they end.
+    typedEnd_ = static_cast<int>(std::min({typed.size(), typedMarks.size(), typedMap.size()}));
+    originalEnd_ =
+        static_cast<int>(std::min({original.size(), originalMarks.size(), originalMap.size()}));
     if (ClassifyCharacters()) {
         MarkUnfinishedEnd();
         CountErrors();
@@ -344,13 +358,17 @@ void Assessment::MatchInPlace() {
 bool Assessment::ClassifyCharacters() {
     int e = 0;  // the next expected original position
     for (int c = 0; c < lt_; ++c) {
+        if (c >= typedEnd_) {
+            return false;
+        }
         const int f = typedMap[c];
-        if (f > lo_) {
+        // A map value past the last original character has no mark to look at: the
+        // classification ends here, with the classes found so far.
+        if (f >= originalEnd_) {
             return false;
         }
         if (typedMarks[c] != MatchMark::Matched) {
-            // A position one past the original is not a left-over original character.
-            if (IsUnmatchedOriginal(f)) {
+            if (originalMarks[f] == MatchMark::Unmatched) {
                 charClasses[c] = CharClass::WrongChar;
             } else {
                 charClasses[c] = CharClass::ExtraChar;
@@ -358,18 +376,16 @@ bool Assessment::ClassifyCharacters() {
             }
             continue;
         }
-        if (f >= lo_) {
-            return false;
-        }
         if (e < f) {
             // Original text e..f-1 was skipped.
             const int m = originalMap[f - 1];
-            if (m >= lt_) {
-                return false;
-            }
             const std::string_view omitted = o_.substr(e, f - e);
             omittedPositions.push_back(static_cast<std::uint16_t>(m));
             omittedTexts.emplace_back(omitted);
+            // The omission is listed, but a position past the typed text has no class.
+            if (m >= lt_) {
+                return false;
+            }
             int length = f - e;
             if (charClasses[m] == CharClass::WrongChar) {
                 // Wrong characters beyond the skipped length were typed on top of it.
@@ -411,13 +427,15 @@ void Assessment::MarkUnfinishedEnd() {
 }
 
 int Assessment::SkipUnmatchedOriginal(int p) const {
-    if (p < 0 || p > lo_) {
+    if (p < 0) {
         return -1;
     }
-    while (IsUnmatchedOriginal(p)) {
+    while (p < originalEnd_ && originalMarks[p] == MatchMark::Unmatched) {
         ++p;
     }
-    return p;
+    // Running into the end of the original means asking for the mark of a position that
+    // does not exist.
+    return p < originalEnd_ ? p : -1;
 }
 
 bool Assessment::HasSeparator(int from, int to) const {

@@ -22,6 +22,10 @@ class Assessment {
 
     /// Clears and recomputes every array for the given texts.
     void Run(std::string_view original, std::string_view typed);
+    /// The part of Run after the alignment: classes, omitted texts and errors from the marks
+    /// and maps as they stand. When a map value, or one of these arrays, does not reach far
+    /// enough, the classification stops there and what was found so far stands.
+    void Classify(std::string_view original, std::string_view typed);
     void Clear();
 
     /// Match state of each typed character.
@@ -35,7 +39,8 @@ class Assessment {
     std::vector<CharClass> charClasses;
     /// Typed position of each counted error, in counting order.
     std::vector<std::uint16_t> errorPositions;
-    /// Each run of original text the typist skipped, and the typed position where it was.
+    /// Each run of original text the typist skipped, and the typed position where it was (past
+    /// the typed text when the classification stopped at that omission).
     std::vector<std::string> omittedTexts;
     std::vector<std::uint16_t> omittedPositions;
 
@@ -61,7 +66,8 @@ class Assessment {
     void CountError(int j);
     bool IsUnmatchedOriginal(int o) const;
     bool IsUnmatchedTyped(int t) const;
-    /// p moved right over unmatched original positions; -1 when p lies past the original.
+    /// p moved right over unmatched original positions; -1 when that reaches the end of the
+    /// original.
     int SkipUnmatchedOriginal(int p) const;
     bool HasSeparator(int from, int to) const;
 
@@ -75,4 +81,7 @@ class Assessment {
     int prevO_ = 0;
     int prevT_ = 0;
     int lastError_ = -100;
+    // How far the classification may read the typed and the original arrays.
+    int typedEnd_ = 0;
+    int originalEnd_ = 0;
 };

@@ -101,6 +101,18 @@ INSTANTIATE_TEST_SUITE_P(
                     // 10 x 1.02 / 4 = 2.55: two more copies, no added space.
                     ExtendCase{"SpaceAtTheEndJoinsTheCopies", "abc ", 10, "abc abc abc "},
                     ExtendCase{"LineBreakAtTheEndJoinsTheCopies", "ab\r\n", 4, "ab\r\nab\r\n"},
+                    // 3 x 1.02 / 3 = 1.02: a lone CR joins like a line break, a tab does not.
+                    ExtendCase{"CarriageReturnAtTheEndJoinsTheCopies", "ab\r", 3, "ab\rab\r"},
+                    ExtendCase{"TabAtTheEndIsNoSeparator", "ab\t", 3, "ab\t ab\t"},
+                    // 100 x 1.02 / 51 = 2 exactly: two more copies.
+                    ExtendCase{"MarginReachingACopyExactly",
+                               "01234567890123456789012345678901234567890123456789"
+                               "0",
+                               100,
+                               "01234567890123456789012345678901234567890123456789"
+                               "0 01234567890123456789012345678901234567890123456789"
+                               "0 01234567890123456789012345678901234567890123456789"
+                               "0"},
                     // 49 x 1.02 / 50 = 0.9996.
                     ExtendCase{"JustBelowTheMargin",
                                "0123456789012345678901234567890123456789012345678"
