@@ -362,19 +362,26 @@ bool Assessment::ClassifyCharacters() {
             return false;
         }
         const int f = typedMap[c];
-        // A map value past the last original character has no mark to look at: the
-        // classification ends here, with the classes found so far.
-        if (f >= originalEnd_) {
+        // A map value beyond the place right behind the original, or into an array shorter
+        // than the original, points nowhere: the classification ends here, with the classes
+        // found so far.
+        if (f > lo_ || (f != lo_ && f >= originalEnd_)) {
             return false;
         }
         if (typedMarks[c] != MatchMark::Matched) {
-            if (originalMarks[f] == MatchMark::Unmatched) {
+            // A character mapped right behind the original's end was typed beyond it: an
+            // extra character. (Ending the classification there instead would drop every
+            // error of the text, e.g. for a doubled last letter.)
+            if (f < lo_ && originalMarks[f] == MatchMark::Unmatched) {
                 charClasses[c] = CharClass::WrongChar;
             } else {
                 charClasses[c] = CharClass::ExtraChar;
                 e = f + 1;
             }
             continue;
+        }
+        if (f >= originalEnd_) {
+            return false;
         }
         if (e < f) {
             // Original text e..f-1 was skipped.
@@ -433,9 +440,9 @@ int Assessment::SkipUnmatchedOriginal(int p) const {
     while (p < originalEnd_ && originalMarks[p] == MatchMark::Unmatched) {
         ++p;
     }
-    // Running into the end of the original means asking for the mark of a position that
-    // does not exist.
-    return p < originalEnd_ ? p : -1;
+    // Running to the end of the original is an answer (the counting rules compare it with
+    // the original's length); running into an array shorter than the original is not.
+    return p < originalEnd_ || p == lo_ ? p : -1;
 }
 
 bool Assessment::HasSeparator(int from, int to) const {

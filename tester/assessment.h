@@ -23,8 +23,10 @@ class Assessment {
     /// Clears and recomputes every array for the given texts.
     void Run(std::string_view original, std::string_view typed);
     /// The part of Run after the alignment: classes, omitted texts and errors from the marks
-    /// and maps as they stand. When a map value, or one of these arrays, does not reach far
-    /// enough, the classification stops there and what was found so far stands.
+    /// and maps as they stand. A typed character mapped right behind the original's end was
+    /// typed beyond it (an extra character). When a map value points further out, or one of
+    /// these arrays does not reach far enough, the classification stops there and what was
+    /// found so far stands.
     void Classify(std::string_view original, std::string_view typed);
     void Clear();
 

@@ -177,23 +177,20 @@ INSTANTIATE_TEST_SUITE_P(
                                {},
                                {},
                                {}},
-                    AssessCase{"EmptyTypedText", "The quick brown fox", "", "", {}, {}, {}}),
-    [](const testing::TestParamInfo<AssessCase>& info) { return std::string(info.param.name); });
-
-// A map value one past the end of the original has no mark to look at: the classification stops
-// there, the characters from there on keep the class they started with (correct), the unfinished
-// end is not cut off and no error is counted.
-INSTANTIATE_TEST_SUITE_P(
-    ClassificationStops, AssessCases,
-    testing::Values(
-        // Nothing is aligned, so the first typed character keeps the map value 0, which lies
-        // past the empty original.
-        AssessCase{"EmptyOriginal", "", "abc", "...", {}, {}, {}},
-        // The main pass finds no window of 3 and gives everything up. The window of 2 then pairs
-        // "a " with the original's "a " one place further on; the typed character after that
-        // match maps to the end of the match, one past the original. The leading space becomes
-        // an omission before the first character, and the classification stops at the last one.
-        AssessCase{"UnmatchedCharacterMappedPastTheOriginal", " a ", "a  ", "O..", {}, {" "}, {0}}),
+                    AssessCase{"EmptyTypedText", "The quick brown fox", "", "", {}, {}, {}},
+                    // Everything typed lies beyond an empty original: extra characters, the
+                    // unfinished end of the text.
+                    AssessCase{"EmptyOriginal", "", "abc", "NNN", {}, {}, {}},
+                    // A doubled letter in front of the end does not hide the earlier errors:
+                    // the last "t" is typed beyond the original, an extra character at the
+                    // unfinished end, and the swapped "eh" still counts.
+                    AssessCase{"TypingBeyondTheOriginalKeepsEarlierErrors",
+                               "the cat sat",
+                               "teh cat satt",
+                               ".WW........N",
+                               {1},
+                               {"he"},
+                               {1}}),
     [](const testing::TestParamInfo<AssessCase>& info) { return std::string(info.param.name); });
 
 // Texts where two searches would both find a match, so that the order of the searches shows.
@@ -240,15 +237,16 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {"b"},
                    {0}},
-        // The window of 3 pairs "b b" at the end, and the typed space after it maps one past
-        // the original. The window of 2 then pairs "ab" at the start; a match re-maps only the
-        // left-over characters directly behind it, so the last typed space keeps its map and
-        // stops the classification.
+        // The window of 3 pairs "b b" at the end, and the typed space after it maps right
+        // behind the original. The window of 2 then pairs "ab" at the start; a match re-maps
+        // only the left-over characters directly behind it, so the last typed space keeps its
+        // map: typed beyond the original, it is an extra character, and as the end of the text
+        // it is left unassessed.
         AssessCase{"MatchRemapsOnlyTheLeftOversDirectlyBehindIt",
                    "aabab b",
                    "abb b ",
-                   "O.O...",
-                   {},
+                   "O.O..N",
+                   {0},
                    {"a", "a"},
                    {0, 2}}),
     [](const testing::TestParamInfo<AssessCase>& info) { return std::string(info.param.name); });
@@ -511,15 +509,15 @@ INSTANTIATE_TEST_SUITE_P(
             {"d"},
             {4}},
         // At the correct "a" after the wrong "x", the left-over original under "x" runs to the
-        // end of the original: its end has no mark, so the classification stops there and
-        // the wrong "z" further on is not counted.
-        ClassifyCase{"LeftOverRunToTheEndStopsTheErrorCount",
+        // end of the original. The end is an answer the counting rules expect (b <= LO), so
+        // no error is added there and the wrong "z" further on is counted as well.
+        ClassifyCase{"LeftOverRunToTheEndStillCountsLaterErrors",
                      "ab cd ef gh",
                      "xab cd ez g",
                      {TypedLeftOver(0, 1, 10), OriginalLeftOver(10, 1, 0), Pairs(0, 1, 7),
                       TypedLeftOver(8, 1, 7), OriginalLeftOver(7, 1, 8), Pairs(8, 9, 2)},
                      "W.......W..",
-                     {0},
+                     {0, 8},
                      {"f"},
                      {8}},
         // The skipped "b" was left over behind the end of the typed text: the omission is
