@@ -10,7 +10,8 @@ scripts/setup.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-step() { printf '\n=== %s ===\n' "$*"; }
+started=$SECONDS
+step() { printf '\n=== %s (at %d min %02d s) ===\n' "$*" $(((SECONDS - started) / 60)) $(((SECONDS - started) % 60)); }
 
 step "Build and unit and GUI tests"
 scripts/build.sh
@@ -18,16 +19,16 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 
 step "Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 if [ ! -f build-asan/build.ninja ]; then
-    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVANE_WITH_UI=OFF \
-        -DKELVANE_BENCH=OFF -DKELVANE_SANITIZE=address,undefined
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+        -DKELVANE_WITH_UI=OFF -DKELVANE_BENCH=OFF -DKELVANE_SANITIZE=address,undefined
 fi
 cmake --build build-asan
 ctest --test-dir build-asan --output-on-failure -j"$jobs" -L unit
 
 step "Threaded core tests under ThreadSanitizer"
 if [ ! -f build-tsan/build.ninja ]; then
-    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVANE_WITH_UI=OFF \
-        -DKELVANE_BENCH=OFF -DKELVANE_SANITIZE=thread
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+        -DKELVANE_WITH_UI=OFF -DKELVANE_BENCH=OFF -DKELVANE_SANITIZE=thread
 fi
 # The worker threads live in the practice and tester cores; their tests carry "Worker" or
 # "Thread" in their names.
@@ -36,21 +37,31 @@ ctest --test-dir build-tsan --output-on-failure -j"$jobs" -L unit -R 'Worker|Thr
 
 step "Fuzz smoke run"
 if [ ! -f build-fuzz/build.ninja ]; then
-    CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DKELVANE_WITH_UI=OFF -DKELVANE_TESTS=OFF -DKELVANE_BENCH=OFF -DKELVANE_FUZZ=ON
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_CXX_FLAGS_RELEASE="-O1 -gline-tables-only" -DKELVANE_WITH_UI=OFF \
+        -DKELVANE_TESTS=OFF -DKELVANE_BENCH=OFF -DKELVANE_FUZZ=ON
 fi
 cmake --build build-fuzz
 seconds=${KELVANE_FUZZ_SECONDS:-30}
-for fuzzer in build-fuzz/fuzz/*_fuzz; do
-    [ -x "$fuzzer" ] || continue
+# One fuzzer per core at a time; each starts from its seeds with a fresh corpus of its own.
+fuzz_one() {
+    local fuzzer=$1 name corpus seeds status=0
     name=$(basename "$fuzzer")
     corpus=$(mktemp -d)
     seeds=$(find . -path ./build\* -prune -o -type d -path "*/fuzz/seeds/${name%_fuzz}" -print | head -n 1)
-    echo "-- $name for ${seconds}s"
     "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 \
-        "$corpus" ${seeds:+"$seeds"} 2>&1 | tail -n 3
-    rm -rf "$corpus"
-done
+        "$corpus" ${seeds:+"$seeds"} > "$corpus.log" 2>&1 || status=$?
+    echo "-- $name: $(tail -n 1 "$corpus.log")"
+    if [ "$status" -ne 0 ]; then
+        cat "$corpus.log"
+    fi
+    rm -rf "$corpus" "$corpus.log"
+    return "$status"
+}
+export -f fuzz_one
+export seconds
+find build-fuzz/fuzz -maxdepth 1 -type f -name '*_fuzz' -perm -u+x -print0 | sort -z |
+    xargs -0 -n 1 -P "$jobs" bash -c 'fuzz_one "$0"'
 
 step "Check of the delivered data"
 if [ -x build/bin/kelvane ] && [ -d build/bin/config ]; then
