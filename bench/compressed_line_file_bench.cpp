@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/compressed_line_file.h"
-#include "common/line_block_codec.h"
+#include "common/line_container/line_block_codec.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
-# One call per area builds its libraries and tests from the folder layout:
-#   DIR/*.cpp            -> core library NAME (standard C++ only, no Qt)
-#   DIR/tests/*_test.cpp -> one GoogleTest program NAME_tests (label "unit")
-#   DIR/ui/*.cpp         -> Qt Widgets library NAME_ui on top of the core
-#   DIR/ui/tests/*_test.cpp -> one Qt Test program per file (label "gui")
-#   DIR/fuzz/*_fuzz.cpp  -> one libFuzzer program per file (KELVANE_FUZZ only)
-# DEPS are core libraries, UI_DEPS extra libraries of the UI layer, LIBS external libraries
-# of the core. Tests of the core link NAME, GTest and kv_testing (fakes, temporary folders).
+# One call per area builds its libraries and tests from the files it lists:
+#   SOURCES    -> core library NAME (standard C++ only, no Qt)
+#   TESTS      -> one GoogleTest program NAME_tests (label "unit")
+#   UI_SOURCES -> Qt Widgets library NAME_ui on top of the core
+#   UI_TESTS   -> one Qt Test program per file (label "gui")
+#   FUZZ       -> one libFuzzer program per file (KELVANE_FUZZ only)
+# Paths are relative to DIR. DEPS are core libraries, UI_DEPS further libraries of the UI
+# layer, LIBS external libraries of the core. Tests of the core link NAME, GTest and kv_testing
+# (fakes, temporary folders).
 
 set(KELVANE_TEST_HOME ${CMAKE_BINARY_DIR}/test-home)
 # Qt wants its runtime folder to exist and to be private.
@@ -18,11 +19,19 @@ function(kv_test_environment test_names)
         "HOME=${KELVANE_TEST_HOME};XDG_CONFIG_HOME=${KELVANE_TEST_HOME}/.config;XDG_DATA_HOME=${KELVANE_TEST_HOME}/.local/share;XDG_CACHE_HOME=${KELVANE_TEST_HOME}/.cache;XDG_RUNTIME_DIR=${KELVANE_TEST_HOME}/run;QT_QPA_PLATFORM=offscreen;TZ=UTC")
 endfunction()
 
+function(kv_prefix_paths out dir)
+    set(result "")
+    foreach(file ${ARGN})
+        list(APPEND result ${dir}/${file})
+    endforeach()
+    set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
 function(kv_module NAME)
-    cmake_parse_arguments(KV "" "DIR" "DEPS;UI_DEPS;LIBS" ${ARGN})
+    cmake_parse_arguments(KV "" "DIR" "DEPS;UI_DEPS;LIBS;SOURCES;TESTS;UI_SOURCES;UI_TESTS;FUZZ" ${ARGN})
     set(dir ${CMAKE_SOURCE_DIR}/${KV_DIR})
 
-    file(GLOB core_sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    kv_prefix_paths(core_sources ${dir} ${KV_SOURCES})
     if(core_sources)
         add_library(${NAME} STATIC ${core_sources})
         target_include_directories(${NAME} PUBLIC ${CMAKE_SOURCE_DIR})
@@ -33,55 +42,35 @@ function(kv_module NAME)
         target_link_libraries(${NAME} INTERFACE ${KV_DEPS} ${KV_LIBS})
     endif()
 
-    if(KELVANE_TESTS AND NOT KELVANE_FUZZ)
-        file(GLOB test_sources CONFIGURE_DEPENDS ${dir}/tests/*_test.cpp ${dir}/tests/*_support.cpp)
-        if(test_sources)
-            add_executable(${NAME}_tests ${test_sources})
-            # kv_gtest_main points HOME and the XDG folders at a fresh temporary folder.
-            target_link_libraries(${NAME}_tests PRIVATE ${NAME} kv_testing kv_gtest_main GTest::gtest GTest::gmock)
-            set_target_properties(${NAME}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-            gtest_discover_tests(${NAME}_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS unit)
-        endif()
+    if(KELVANE_TESTS AND NOT KELVANE_FUZZ AND KV_TESTS)
+        kv_prefix_paths(test_sources ${dir} ${KV_TESTS})
+        add_executable(${NAME}_tests ${test_sources})
+        # kv_gtest_main points HOME and the XDG folders at a fresh temporary folder.
+        target_link_libraries(${NAME}_tests PRIVATE ${NAME} kv_testing kv_gtest_main GTest::gtest GTest::gmock)
+        set_target_properties(${NAME}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+        gtest_discover_tests(${NAME}_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS unit)
     endif()
 
-    if(KELVANE_WITH_UI AND NOT KELVANE_FUZZ)
-        file(GLOB ui_sources CONFIGURE_DEPENDS ${dir}/ui/*.cpp ${dir}/ui/*.h ${dir}/ui/*.qrc)
-        if(ui_sources)
-            add_library(${NAME}_ui STATIC ${ui_sources})
-            set_target_properties(${NAME}_ui PROPERTIES AUTOMOC ON AUTORCC ON)
-            # Ninja runs moc again only when a header it saw before changes, so a header
-            # added later would never be seen: a changed list of headers forces a new run.
-            set(ui_headers ${ui_sources})
-            list(FILTER ui_headers INCLUDE REGEX "\\.h$")
-            set(header_list ${CMAKE_CURRENT_BINARY_DIR}/${NAME}_ui_headers.txt)
-            if(EXISTS ${header_list})
-                file(READ ${header_list} old_headers)
-                if(NOT old_headers STREQUAL "${ui_headers}")
-                    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${NAME}_ui_autogen/timestamp)
-                endif()
+    if(KELVANE_WITH_UI AND NOT KELVANE_FUZZ AND KV_UI_SOURCES)
+        # A UI layer stands on the UI layers it names: one that is not there is a mistake in
+        # the build files, not something to paper over with another library.
+        foreach(dep ${KV_UI_DEPS})
+            if(dep MATCHES "^kv_.*_ui$" AND NOT TARGET ${dep})
+                message(FATAL_ERROR "${NAME}_ui names the UI library ${dep}, which does not exist")
             endif()
-            file(WRITE ${header_list} "${ui_headers}")
-            # An area whose UI layer does not exist yet stands aside for kv_common_ui, the
-            # base of every UI layer; its core is reached through DEPS anyway.
-            set(ui_deps "")
-            foreach(dep ${KV_UI_DEPS})
-                if(dep MATCHES "^kv_.*_ui$" AND NOT TARGET ${dep})
-                    set(dep kv_common_ui)
-                endif()
-                list(APPEND ui_deps ${dep})
-            endforeach()
-            list(REMOVE_DUPLICATES ui_deps)
-            target_link_libraries(${NAME}_ui PUBLIC ${NAME} ${ui_deps} Qt6::Widgets)
-        endif()
-        if(KELVANE_TESTS AND TARGET ${NAME}_ui)
-            file(GLOB ui_tests CONFIGURE_DEPENDS ${dir}/ui/tests/*_test.cpp)
-            foreach(src ${ui_tests})
-                get_filename_component(test_name ${src} NAME_WE)
+        endforeach()
+        kv_prefix_paths(ui_sources ${dir} ${KV_UI_SOURCES})
+        add_library(${NAME}_ui STATIC ${ui_sources})
+        set_target_properties(${NAME}_ui PROPERTIES AUTOMOC ON AUTORCC ON)
+        target_link_libraries(${NAME}_ui PUBLIC ${NAME} ${KV_UI_DEPS} Qt6::Widgets)
+        if(KELVANE_TESTS)
+            foreach(file ${KV_UI_TESTS})
+                get_filename_component(test_name ${file} NAME_WE)
                 # Both programs have a CMainFrame: the second test of a name gets its area's.
                 if(TARGET ${test_name})
                     set(test_name ${NAME}_${test_name})
                 endif()
-                add_executable(${test_name} ${src})
+                add_executable(${test_name} ${dir}/${file})
                 set_target_properties(${test_name} PROPERTIES AUTOMOC ON
                     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
                 target_link_libraries(${test_name} PRIVATE ${NAME}_ui kv_testing Qt6::Test)
@@ -93,10 +82,9 @@ function(kv_module NAME)
     endif()
 
     if(KELVANE_FUZZ)
-        file(GLOB fuzzers CONFIGURE_DEPENDS ${dir}/fuzz/*_fuzz.cpp)
-        foreach(src ${fuzzers})
-            get_filename_component(fuzz_name ${src} NAME_WE)
-            add_executable(${fuzz_name} ${src})
+        foreach(file ${KV_FUZZ})
+            get_filename_component(fuzz_name ${file} NAME_WE)
+            add_executable(${fuzz_name} ${dir}/${file})
             target_link_libraries(${fuzz_name} PRIVATE ${NAME})
             target_link_options(${fuzz_name} PRIVATE -fsanitize=fuzzer)
             set_target_properties(${fuzz_name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)

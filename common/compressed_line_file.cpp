@@ -11,7 +11,7 @@
 
 #include "common/atomic_file_writer.h"
 #include "common/file_error.h"
-#include "common/line_block_codec.h"
+#include "common/line_container/line_block_codec.h"
 
 static_assert(CompressedLineFile::kMaxBlockLength == LineBlockCodec::kMaxLength);
 

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "common/file_error.h"
-#include "common/line_block_codec.h"
+#include "common/line_container/line_block_codec.h"
 #include "common/testing/temp_dir.h"
 #include "common/tests/compressed_line_file_support.h"
 

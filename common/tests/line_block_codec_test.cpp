@@ -1,4 +1,4 @@
-#include "common/line_block_codec.h"
+#include "common/line_container/line_block_codec.h"
 
 #include <gtest/gtest.h>
 

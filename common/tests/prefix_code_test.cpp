@@ -1,4 +1,4 @@
-#include "common/prefix_code.h"
+#include "common/line_container/prefix_code.h"
 
 #include <gtest/gtest.h>
 

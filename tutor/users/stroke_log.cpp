@@ -37,7 +37,7 @@ std::string_view LineAt(const std::vector<std::string>& lines, std::size_t index
 
 StrokeLog::StrokeLog(const Clock& clock) : clock_(clock), startTime_(clock.NowSeconds()) {}
 
-StrokeLog& StrokeLog::instance() {
+StrokeLog& StrokeLog::Instance() {
     static StrokeLog log(SystemClock::Instance());
     return log;
 }

@@ -33,7 +33,7 @@ class StrokeLog {
     explicit StrokeLog(const Clock& clock);
 
     /// The program's one log, on the system clock.
-    static StrokeLog& instance();
+    static StrokeLog& Instance();
 
     /// A run begins: the header is replaced, the start time is now, the strokes are dropped.
     void Start(std::int32_t lessonIndex, std::string_view userName, double errorLimit,

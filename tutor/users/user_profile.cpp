@@ -103,7 +103,7 @@ UserProfile::UserProfile(const Clock& clock, std::string usersFolder,
                          const DisketteFolder& diskette)
     : clock_(clock), usersFolder_(WithSlash(std::move(usersFolder))), diskette_(&diskette) {}
 
-UserProfile& UserProfile::instance() {
+UserProfile& UserProfile::Instance() {
     static RemovableMediaFolder media(nullptr);
     static UserProfile profile(SystemClock::Instance(), DataPaths::WritableFolder("users"), media);
     return profile;

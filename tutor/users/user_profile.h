@@ -38,7 +38,7 @@ class UserProfile {
 
     /// The program's one profile: the system clock, the writable "users" folder and the
     /// removable media.
-    static UserProfile& instance();
+    static UserProfile& Instance();
     void setDisketteFolder(const DisketteFolder& diskette) { diskette_ = &diskette; }
 
     const std::string& usersFolder() const { return usersFolder_; }

@@ -11,7 +11,7 @@
 #include "common/testing/temp_dir.h"
 #include "tutor/course/keyboard.h"
 #include "tutor/course/lesson_course.h"
-#include "tutor/users/login_dialog.h"
+#include "tutor/users/login_dialog_model.h"
 #include "tutor/users/stroke_log.h"
 #include "tutor/users/tests/users_test_support.h"
 #include "tutor/users/tutor_settings.h"
@@ -56,14 +56,14 @@ TEST_F(UserRoundTrip, NewUserPracticesAndFindsEverythingAtTheNextLogin) {
     TutorSettings settings;
     {
         UserProfile profile(clock, usersFolder, diskette);
-        LoginDialog login(profile, messages, prompts);
+        LoginDialogModel login(profile, messages, prompts);
         login.open();
         login.setNameText("Eva");
         login.setPasswordText("tajne");
         login.ok();
         login.setRepeatText("tajne");
         login.ok();
-        ASSERT_EQ(login.result(), LoginDialog::Result::Ok);
+        ASSERT_EQ(login.result(), LoginDialogModel::Result::Ok);
         ASSERT_TRUE(login.newUser());
 
         // A new user starts with the default settings and then picks a course.
@@ -96,14 +96,14 @@ TEST_F(UserRoundTrip, NewUserPracticesAndFindsEverythingAtTheNextLogin) {
 
     // The next start of the program.
     UserProfile profile(clock, usersFolder, diskette);
-    LoginDialog login(profile, messages, prompts);
+    LoginDialogModel login(profile, messages, prompts);
     login.open();
     EXPECT_EQ(login.nameText(), "Eva");
     login.setPasswordText("tajne");
     login.ok();
-    ASSERT_EQ(login.result(), LoginDialog::Result::Ok);
+    ASSERT_EQ(login.result(), LoginDialogModel::Result::Ok);
     EXPECT_FALSE(login.newUser());
-    EXPECT_EQ(prompts.infos, std::vector<std::string>{LoginDialog::kRepeatPassword});
+    EXPECT_EQ(prompts.infos, std::vector<std::string>{LoginDialogModel::kRepeatPassword});
 
     TutorSettings restored;
     EXPECT_TRUE(restored.fromText(profile.settingsText()));

@@ -1,12 +1,12 @@
-#include "common/line_block_codec.h"
+#include "common/line_container/line_block_codec.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <optional>
 
-#include "common/byte_predictor.h"
-#include "common/prefix_decoder.h"
+#include "common/line_container/byte_predictor.h"
+#include "common/line_container/prefix_decoder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tutor/users/login_dialog.h"
+#include "tutor/users/login_dialog_model.h"
 
 #include "common/message_sink.h"
 #include "tutor/users/info_box_prompts.h"
@@ -8,21 +8,21 @@
 namespace {
 
 std::string Limited(std::string_view text) {
-    return std::string(text.substr(0, LoginDialog::kMaxInputLength));
+    return std::string(text.substr(0, LoginDialogModel::kMaxInputLength));
 }
 
 }  // namespace
 
-LoginDialog::LoginDialog(UserProfile& profile, MessageSink& messages, InfoBoxPrompts& prompts)
+LoginDialogModel::LoginDialogModel(UserProfile& profile, MessageSink& messages, InfoBoxPrompts& prompts)
     : profile_(profile), messages_(messages), prompts_(prompts) {}
 
-void LoginDialog::open() {
+void LoginDialogModel::open() {
     repeatVisible_ = false;
     profile_.scanUserFiles(profile_.usersFolder());
     fillList();
 }
 
-void LoginDialog::fillList() {
+void LoginDialogModel::fillList() {
     // Each name goes to the top of the list, so the list shows the scan in reverse.
     entries_.assign(profile_.knownUsers().rbegin(), profile_.knownUsers().rend());
     selectedIndex_ = -1;
@@ -42,19 +42,19 @@ void LoginDialog::fillList() {
     passwordText_.clear();
 }
 
-void LoginDialog::setNameText(std::string_view text) {
+void LoginDialogModel::setNameText(std::string_view text) {
     nameText_ = Limited(text);
 }
 
-void LoginDialog::setPasswordText(std::string_view text) {
+void LoginDialogModel::setPasswordText(std::string_view text) {
     passwordText_ = Limited(text);
 }
 
-void LoginDialog::setRepeatText(std::string_view text) {
+void LoginDialogModel::setRepeatText(std::string_view text) {
     repeatText_ = Limited(text);
 }
 
-void LoginDialog::selectEntry(int index) {
+void LoginDialogModel::selectEntry(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) {
         return;
     }
@@ -66,7 +66,7 @@ void LoginDialog::selectEntry(int index) {
     focus_ = Focus::List;
 }
 
-bool LoginDialog::leaveNameEdit() {
+bool LoginDialogModel::leaveNameEdit() {
     std::string cleaned = UserName::Clean(nameText_);
     if (cleaned == nameText_) {
         return true;
@@ -76,7 +76,7 @@ bool LoginDialog::leaveNameEdit() {
     return false;
 }
 
-void LoginDialog::ok() {
+void LoginDialogModel::ok() {
     if (!leaveNameEdit()) {
         return;
     }
@@ -113,13 +113,13 @@ void LoginDialog::ok() {
     focus_ = Focus::Repeat;
 }
 
-void LoginDialog::exit() {
+void LoginDialogModel::exit() {
     if (prompts_.AskYesNo(kReallyExit)) {
         result_ = Result::Cancel;
     }
 }
 
-void LoginDialog::loadFromDiskette() {
+void LoginDialogModel::loadFromDiskette() {
     messages_.ShowMessage(kCaption, kInsertDiskette, MessageSink::Icon::Information);
     const std::string folder = profile_.disketteFolder();
     if (!folder.empty() && profile_.scanUserFiles(folder)) {

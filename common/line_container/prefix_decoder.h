@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "common/prefix_code.h"
+#include "common/line_container/prefix_code.h"
 
 /// Turns the bits at the front of a block's data back into symbols of its canonical code.
 /// Codes of up to 8 bits come straight from a table indexed by the next 8 bits; a longer code

@@ -1,4 +1,4 @@
-#include "common/prefix_decoder.h"
+#include "common/line_container/prefix_decoder.h"
 
 #include <algorithm>
 

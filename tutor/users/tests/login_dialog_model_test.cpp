@@ -1,4 +1,4 @@
-#include "tutor/users/login_dialog.h"
+#include "tutor/users/login_dialog_model.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class LoginDialogTest : public testing::Test {
+class LoginDialogModelTest : public testing::Test {
   protected:
     void AddUser(const TempDir& folder, const std::string& name, const std::string& password,
                  int minutesAgo = 60) {
@@ -45,10 +45,10 @@ class LoginDialogTest : public testing::Test {
     UserProfile profile{clock, users.path(), diskette};
     RecordingMessageSink messages;
     FakeInfoBoxPrompts prompts;
-    LoginDialog dialog{profile, messages, prompts};
+    LoginDialogModel dialog{profile, messages, prompts};
 };
 
-TEST_F(LoginDialogTest, EmptyUsersFolderGivesAnEmptyListWithoutSelection) {
+TEST_F(LoginDialogModelTest, EmptyUsersFolderGivesAnEmptyListWithoutSelection) {
     dialog.open();
     EXPECT_TRUE(dialog.entries().empty());
     EXPECT_EQ(dialog.selectedIndex(), -1);
@@ -56,7 +56,7 @@ TEST_F(LoginDialogTest, EmptyUsersFolderGivesAnEmptyListWithoutSelection) {
     EXPECT_FALSE(dialog.repeatVisible());
 }
 
-TEST_F(LoginDialogTest, OpeningSelectsTheMostRecentUser) {
+TEST_F(LoginDialogModelTest, OpeningSelectsTheMostRecentUser) {
     AddUser(users, "anna", "aaaa", 30);
     AddUser(users, "bert", "bbbb", 10);
     AddUser(users, "cyril", "cccc", 20);
@@ -72,7 +72,7 @@ TEST_F(LoginDialogTest, OpeningSelectsTheMostRecentUser) {
     EXPECT_EQ(dialog.passwordText(), "");
 }
 
-TEST_F(LoginDialogTest, DefaultSelectionIsTheFirstEntryStartingWithTheName) {
+TEST_F(LoginDialogModelTest, DefaultSelectionIsTheFirstEntryStartingWithTheName) {
     AddUser(users, "Jan", "aaaa", 5);
     AddUser(users, "janicka", "bbbb", 50);
     dialog.open();
@@ -82,7 +82,7 @@ TEST_F(LoginDialogTest, DefaultSelectionIsTheFirstEntryStartingWithTheName) {
     EXPECT_EQ(selected, dialog.entries()[0]);
 }
 
-TEST_F(LoginDialogTest, SelectingAnEntryFillsTheNameAndHidesTheRepeat) {
+TEST_F(LoginDialogModelTest, SelectingAnEntryFillsTheNameAndHidesTheRepeat) {
     AddUser(users, "anna", "aaaa");
     AddUser(users, "bert", "bbbb");
     dialog.open();
@@ -96,12 +96,12 @@ TEST_F(LoginDialogTest, SelectingAnEntryFillsTheNameAndHidesTheRepeat) {
     EXPECT_EQ(dialog.passwordText(), "");
     EXPECT_EQ(dialog.repeatText(), "");
     EXPECT_FALSE(dialog.repeatVisible());
-    EXPECT_EQ(dialog.focus(), LoginDialog::Focus::List);
+    EXPECT_EQ(dialog.focus(), LoginDialogModel::Focus::List);
     dialog.selectEntry(7);  // no such entry
     EXPECT_EQ(dialog.selectedIndex(), 1);
 }
 
-TEST_F(LoginDialogTest, InputsAreLimitedToTenCharacters) {
+TEST_F(LoginDialogModelTest, InputsAreLimitedToTenCharacters) {
     dialog.setNameText("abcdefghijklmno");
     dialog.setPasswordText("0123456789xyz");
     dialog.setRepeatText("0123456789xyz");
@@ -117,15 +117,15 @@ struct NameCase {
     std::vector<std::string> infos;
 };
 
-class LoginDialogNameRules : public LoginDialogTest,
+class LoginDialogModelNameRules : public LoginDialogModelTest,
                              public testing::WithParamInterface<NameCase> {};
 
-TEST_P(LoginDialogNameRules, OkRefusesBadNames) {
+TEST_P(LoginDialogModelNameRules, OkRefusesBadNames) {
     dialog.open();
     dialog.setNameText(GetParam().typed);
     dialog.setPasswordText("abcdef");
     dialog.ok();
-    EXPECT_EQ(dialog.result(), LoginDialog::Result::Open);
+    EXPECT_EQ(dialog.result(), LoginDialogModel::Result::Open);
     EXPECT_EQ(dialog.nameText(), GetParam().shown);
     EXPECT_EQ(MessageTexts(), GetParam().messages);
     EXPECT_EQ(prompts.infos, GetParam().infos);
@@ -134,7 +134,7 @@ TEST_P(LoginDialogNameRules, OkRefusesBadNames) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Names, LoginDialogNameRules,
+    Names, LoginDialogModelNameRules,
     testing::Values(
         NameCase{"a", "a", {}, {"Enter the name, please. (More than one character)"}},
         NameCase{"", "", {}, {"Enter the name, please. (More than one character)"}},
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"../x", "x", {"The name may only consist of letters, numerals and spaces."}, {}},
         NameCase{"-", "", {"The name may only consist of letters, numerals and spaces."}, {}}));
 
-TEST_F(LoginDialogTest, LeavingTheNameEditCleansIt) {
+TEST_F(LoginDialogModelTest, LeavingTheNameEditCleansIt) {
     dialog.setNameText(
         "\xC8"
         "ada-1");
@@ -158,24 +158,24 @@ TEST_F(LoginDialogTest, LeavingTheNameEditCleansIt) {
                                   "The name may only consist of letters, numerals and spaces."});
 }
 
-TEST_F(LoginDialogTest, CapitalsLogInTheUserStoredInSmallLetters) {
+TEST_F(LoginDialogModelTest, CapitalsLogInTheUserStoredInSmallLetters) {
     AddUser(users, "petr", "Heslo");
     dialog.open();
     dialog.setNameText("PETR");
     dialog.setPasswordText("Heslo");
     dialog.ok();
-    EXPECT_EQ(dialog.result(), LoginDialog::Result::Ok);
+    EXPECT_EQ(dialog.result(), LoginDialogModel::Result::Ok);
     EXPECT_FALSE(dialog.newUser());
     EXPECT_TRUE(prompts.infos.empty());
 }
 
-TEST_F(LoginDialogTest, PasswordInOtherLetterCaseIsRefused) {
+TEST_F(LoginDialogModelTest, PasswordInOtherLetterCaseIsRefused) {
     AddUser(users, "petr", "Heslo");
     dialog.open();
     dialog.setNameText("petr");
     dialog.setPasswordText("heslo");
     dialog.ok();
-    EXPECT_EQ(dialog.result(), LoginDialog::Result::Open);
+    EXPECT_EQ(dialog.result(), LoginDialogModel::Result::Open);
     EXPECT_EQ(prompts.infos, std::vector<std::string>{"The wrong password!"});
     EXPECT_TRUE(dialog.nameEnabled());
     EXPECT_FALSE(dialog.newUser());
@@ -189,7 +189,7 @@ struct NewUserCase {
     bool repeatShown;
 };
 
-class LoginDialogNewUser : public LoginDialogTest,
+class LoginDialogNewUser : public LoginDialogModelTest,
                            public testing::WithParamInterface<NewUserCase> {};
 
 TEST_P(LoginDialogNewUser, NeedsTheSamePasswordTwiceOfFourCharacters) {
@@ -203,10 +203,10 @@ TEST_P(LoginDialogNewUser, NeedsTheSamePasswordTwiceOfFourCharacters) {
     EXPECT_EQ(prompts.infos, GetParam().infos);
     EXPECT_EQ(dialog.repeatVisible(), GetParam().repeatShown);
     EXPECT_EQ(dialog.result(),
-              GetParam().registered ? LoginDialog::Result::Ok : LoginDialog::Result::Open);
+              GetParam().registered ? LoginDialogModel::Result::Ok : LoginDialogModel::Result::Open);
     if (GetParam().repeatShown) {
         EXPECT_EQ(dialog.repeatText(), "");
-        EXPECT_EQ(dialog.focus(), LoginDialog::Focus::Repeat);
+        EXPECT_EQ(dialog.focus(), LoginDialogModel::Focus::Repeat);
     }
     EXPECT_EQ(profile.knownUsers().size(), GetParam().registered ? 1u : 0u);
     if (GetParam().registered) {
@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
                     true},
         NewUserCase{"abcd", "abcd", true, {}, false}));
 
-TEST_F(LoginDialogTest, NewUserRegistersOnTheSecondOkAndIsSavedAtTheEnd) {
+TEST_F(LoginDialogModelTest, NewUserRegistersOnTheSecondOkAndIsSavedAtTheEnd) {
     dialog.open();
     dialog.setNameText("Eva");
     dialog.setPasswordText("tajne");
@@ -247,22 +247,22 @@ TEST_F(LoginDialogTest, NewUserRegistersOnTheSecondOkAndIsSavedAtTheEnd) {
     ASSERT_TRUE(dialog.repeatVisible());
     dialog.setRepeatText("tajne");
     dialog.ok();
-    ASSERT_EQ(dialog.result(), LoginDialog::Result::Ok);
+    ASSERT_EQ(dialog.result(), LoginDialogModel::Result::Ok);
     EXPECT_TRUE(dialog.newUser());
     EXPECT_EQ(profile.name(), "Eva");
     ASSERT_TRUE(profile.saveOnExit());
 
     UserProfile again(clock, users.path(), diskette);
-    LoginDialog second(again, messages, prompts);
+    LoginDialogModel second(again, messages, prompts);
     second.open();
     EXPECT_EQ(second.nameText(), "Eva");
     second.setPasswordText("tajne");
     second.ok();
-    EXPECT_EQ(second.result(), LoginDialog::Result::Ok);
+    EXPECT_EQ(second.result(), LoginDialogModel::Result::Ok);
     EXPECT_FALSE(second.newUser());
 }
 
-TEST_F(LoginDialogTest, ExistingUserChosenAfterAnUnknownNameIsNotNew) {
+TEST_F(LoginDialogModelTest, ExistingUserChosenAfterAnUnknownNameIsNotNew) {
     AddUser(users, "petr", "Heslo");
     dialog.open();
     dialog.setNameText("nobody");
@@ -272,21 +272,21 @@ TEST_F(LoginDialogTest, ExistingUserChosenAfterAnUnknownNameIsNotNew) {
     dialog.selectEntry(0);
     dialog.setPasswordText("Heslo");
     dialog.ok();
-    EXPECT_EQ(dialog.result(), LoginDialog::Result::Ok);
+    EXPECT_EQ(dialog.result(), LoginDialogModel::Result::Ok);
     EXPECT_FALSE(dialog.newUser()) << "a new user's settings would replace petr's";
 }
 
-TEST_F(LoginDialogTest, ExitAsksFirst) {
+TEST_F(LoginDialogModelTest, ExitAsksFirst) {
     prompts.answers = {false, true};
     dialog.exit();
-    EXPECT_EQ(dialog.result(), LoginDialog::Result::Open);
+    EXPECT_EQ(dialog.result(), LoginDialogModel::Result::Open);
     dialog.exit();
-    EXPECT_EQ(dialog.result(), LoginDialog::Result::Cancel);
+    EXPECT_EQ(dialog.result(), LoginDialogModel::Result::Cancel);
     EXPECT_EQ(prompts.questions,
               std::vector<std::string>(2, "Do you really wish to exit the program?"));
 }
 
-TEST_F(LoginDialogTest, DisketteModeListsAndLoadsTheUsersOfTheDiskette) {
+TEST_F(LoginDialogModelTest, DisketteModeListsAndLoadsTheUsersOfTheDiskette) {
     AddUser(users, "local", "aaaa");
     AddUser(media, "traveller", "bbbb");
     dialog.open();
@@ -298,12 +298,12 @@ TEST_F(LoginDialogTest, DisketteModeListsAndLoadsTheUsersOfTheDiskette) {
 
     dialog.setPasswordText("bbbb");
     dialog.ok();
-    EXPECT_EQ(dialog.result(), LoginDialog::Result::Ok);
+    EXPECT_EQ(dialog.result(), LoginDialogModel::Result::Ok);
     EXPECT_TRUE(profile.fromDiskette());
     EXPECT_TRUE(fs::exists(users.File("traveller.dat")));
 }
 
-TEST_F(LoginDialogTest, DisketteWithoutUsersFallsBackToTheUsersFolder) {
+TEST_F(LoginDialogModelTest, DisketteWithoutUsersFallsBackToTheUsersFolder) {
     AddUser(users, "local", "aaaa");
     dialog.open();
     dialog.setPasswordText("typed");
@@ -317,7 +317,7 @@ TEST_F(LoginDialogTest, DisketteWithoutUsersFallsBackToTheUsersFolder) {
     EXPECT_EQ(dialog.passwordText(), "");
 }
 
-TEST_F(LoginDialogTest, MissingMediumIsADisketteError) {
+TEST_F(LoginDialogModelTest, MissingMediumIsADisketteError) {
     FixedDisketteFolder none("");
     profile.setDisketteFolder(none);
     dialog.open();

@@ -13,7 +13,7 @@ class UserProfile;
 /// its default entry, the name and password fields, the checks of OK (name rules, password,
 /// registration of a new user with a repeated password), Exit and the switch to the users on
 /// the diskette folder. The dialog window shows this state and forwards the user's actions.
-class LoginDialog {
+class LoginDialogModel {
   public:
     enum class Result { Open, Ok, Cancel };
     enum class Focus { Name, Password, Repeat, List };
@@ -44,7 +44,7 @@ class LoginDialog {
         "Error!\nThe program is unable to load data from a diskette.";
 
     /// The profile, messages and prompts must outlive the dialog.
-    LoginDialog(UserProfile& profile, MessageSink& messages, InfoBoxPrompts& prompts);
+    LoginDialogModel(UserProfile& profile, MessageSink& messages, InfoBoxPrompts& prompts);
 
     /// Fills the list from the users folder and selects the most recent user.
     void open();

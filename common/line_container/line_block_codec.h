@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "common/bit_reader.h"
-#include "common/bit_writer.h"
-#include "common/prefix_code.h"
+#include "common/line_container/bit_reader.h"
+#include "common/line_container/bit_writer.h"
+#include "common/line_container/prefix_code.h"
 
 /// One stored block of the line container: a header of the raw and packed lengths (4 bytes
 /// each, little-endian) and the compressed data, which starts with the block's own code-length
