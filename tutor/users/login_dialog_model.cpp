@@ -13,7 +13,8 @@ std::string Limited(std::string_view text) {
 
 }  // namespace
 
-LoginDialogModel::LoginDialogModel(UserProfile& profile, MessageSink& messages, InfoBoxPrompts& prompts)
+LoginDialogModel::LoginDialogModel(UserProfile& profile, MessageSink& messages,
+                                   InfoBoxPrompts& prompts)
     : profile_(profile), messages_(messages), prompts_(prompts) {}
 
 void LoginDialogModel::open() {

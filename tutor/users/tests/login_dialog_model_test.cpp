@@ -118,7 +118,7 @@ struct NameCase {
 };
 
 class LoginDialogModelNameRules : public LoginDialogModelTest,
-                             public testing::WithParamInterface<NameCase> {};
+                                  public testing::WithParamInterface<NameCase> {};
 
 TEST_P(LoginDialogModelNameRules, OkRefusesBadNames) {
     dialog.open();
@@ -202,8 +202,8 @@ TEST_P(LoginDialogNewUser, NeedsTheSamePasswordTwiceOfFourCharacters) {
     EXPECT_FALSE(dialog.nameEnabled());
     EXPECT_EQ(prompts.infos, GetParam().infos);
     EXPECT_EQ(dialog.repeatVisible(), GetParam().repeatShown);
-    EXPECT_EQ(dialog.result(),
-              GetParam().registered ? LoginDialogModel::Result::Ok : LoginDialogModel::Result::Open);
+    EXPECT_EQ(dialog.result(), GetParam().registered ? LoginDialogModel::Result::Ok
+                                                     : LoginDialogModel::Result::Open);
     if (GetParam().repeatShown) {
         EXPECT_EQ(dialog.repeatText(), "");
         EXPECT_EQ(dialog.focus(), LoginDialogModel::Focus::Repeat);
