@@ -192,8 +192,25 @@ RichTextReader::Error RichTextReader::Parse(const Supplier& supply) {
         if (byte < 0) {
             break;
         }
-        if (state_.input == InputState::Binary) {
+        if (input_ == InputState::Binary) {
             HandleCharacter(static_cast<unsigned char>(byte));
+            continue;
+        }
+        if (byte == '\r' || byte == '\n') {
+            continue;
+        }
+        if (input_ == InputState::Hex) {
+            // The two digits belong to the escape: a brace or backslash in their place is a
+            // malformed escape, like any other byte that is no hex digit.
+            int digit = HexDigitValue(byte);
+            if (digit < 0) {
+                return Error::InvalidHex;
+            }
+            hexValue_ = static_cast<std::uint8_t>(hexValue_ << 4 | digit);
+            if (++hexDigits_ == 2) {
+                input_ = InputState::Normal;
+                HandleCharacter(hexValue_);
+            }
             continue;
         }
         switch (byte) {
@@ -202,7 +219,6 @@ RichTextReader::Error RichTextReader::Parse(const Supplier& supply) {
                     return Error::NestingTooDeep;
                 }
                 stack_.push_back(state_);
-                state_.input = InputState::Normal;
                 break;
             case '}':
                 if (stack_.empty()) {
@@ -218,23 +234,8 @@ RichTextReader::Error RichTextReader::Parse(const Supplier& supply) {
                 }
                 break;
             }
-            case '\r':
-            case '\n':
-                break;
             default:
-                if (state_.input == InputState::Normal) {
-                    HandleCharacter(static_cast<unsigned char>(byte));
-                    break;
-                }
-                int digit = HexDigitValue(byte);
-                if (digit < 0) {
-                    return Error::InvalidHex;
-                }
-                hexValue_ = hexValue_ * 16 + digit;
-                if (++hexDigits_ == 2) {
-                    state_.input = InputState::Normal;
-                    HandleCharacter(static_cast<unsigned char>(hexValue_));
-                }
+                HandleCharacter(static_cast<unsigned char>(byte));
                 break;
         }
     }
@@ -312,7 +313,7 @@ void RichTextReader::ApplyKeyword(std::string_view name, bool hasParameter,
         // Even in a skipped group, or binary data holding braces and backslashes would be
         // read as structure. No count, or one below 1, announces no binary data at all.
         if (hasParameter && parameter > 0) {
-            state_.input = InputState::Binary;
+            input_ = InputState::Binary;
             binaryRemaining_ = parameter;
         }
         return;
@@ -331,7 +332,7 @@ void RichTextReader::ApplyKeyword(std::string_view name, bool hasParameter,
             HandleCharacter(static_cast<unsigned char>(keyword->value));
             break;
         case Action::HexEscape:
-            state_.input = InputState::Hex;
+            input_ = InputState::Hex;
             hexDigits_ = 0;
             hexValue_ = 0;
             break;
@@ -356,8 +357,8 @@ void RichTextReader::ApplyKeyword(std::string_view name, bool hasParameter,
 }
 
 void RichTextReader::HandleCharacter(unsigned char character) {
-    if (state_.input == InputState::Binary && --binaryRemaining_ < 1) {
-        state_.input = InputState::Normal;
+    if (input_ == InputState::Binary && --binaryRemaining_ < 1) {
+        input_ = InputState::Normal;
     }
     if (state_.destination == Destination::Skip) {
         return;

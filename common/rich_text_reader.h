@@ -9,9 +9,14 @@
 #include <vector>
 
 /// Reads a rich-text (RTF) document byte by byte and appends its body text to a list of plain
-/// lines of a given width. Groups save and restore the destination, the input state and the
-/// formatting properties; destinations without body text (tables, document information,
-/// headers, footers, footnotes, pictures, index entries) are passed over.
+/// lines of a given width. Groups save and restore the destination and the formatting
+/// properties; destinations without body text (tables, document information, headers,
+/// footers, footnotes, pictures, index entries) are passed over.
+///
+/// A hex escape ("\'" and two hex digits) and a run of binary data are read as one piece of
+/// input: binary data takes braces as data, and a brace or a backslash where a hex digit
+/// belongs is a malformed escape (InvalidHex), as in "\'e{". So no group ever begins or ends
+/// inside either, and the input state is the reader's own, not a group's.
 ///
 /// Lines are built word by word: a paragraph's first line begins with one space, a wrapped
 /// line begins with its first word, and the words after the document's last line break are
@@ -22,7 +27,7 @@ class RichTextReader final {
         None,
         StackUnderflow,    ///< "}" without an open group
         UnmatchedBrace,    ///< groups still open at the end
-        InvalidHex,        ///< a hex escape with a byte that is no hex digit
+        InvalidHex,        ///< a hex escape with a byte that is no hex digit (brace included)
         EndOfFile,         ///< the document ends right after "\" or after a "-"
         KeywordTooLong,    ///< a control word of more than kMaxKeywordLength letters
         ParameterTooLong,  ///< a parameter of more than kMaxParameterDigits digits
@@ -90,7 +95,6 @@ class RichTextReader final {
     enum class InputState : std::uint8_t { Normal, Binary, Hex };
     struct State {
         Destination destination = Destination::Normal;
-        InputState input = InputState::Normal;
         std::array<std::int64_t, static_cast<std::size_t>(Property::Count)> properties{};
     };
 
@@ -109,9 +113,12 @@ class RichTextReader final {
     State state_;
     std::vector<State> stack_;
     bool skipIfUnknown_ = false;
+    InputState input_ = InputState::Normal;
     std::int64_t binaryRemaining_ = 0;
+    /// Digits of the hex escape read so far (0 or 1 while in the hex state) and their value:
+    /// two digits fill the byte exactly.
     int hexDigits_ = 0;
-    int hexValue_ = 0;
+    std::uint8_t hexValue_ = 0;
     std::string word_;
     std::string line_;
     std::string keyword_;

@@ -324,6 +324,8 @@ INSTANTIATE_TEST_SUITE_P(
                     BrokenCase{"GroupLeftOpen", R"({\rtf1 one\par{\b two\par})", {" one", " two"}},
                     BrokenCase{"BadFirstHexDigit", R"({\rtf1 one\par caf\'g9\par})", {" one"}},
                     BrokenCase{"BadSecondHexDigit", R"({\rtf1 one\par caf\'e \par})", {" one"}},
+                    BrokenCase{
+                        "GroupInsideHexEscape", R"({\rtf1 one\par caf\'e{\'e9}\par})", {" one"}},
                     BrokenCase{"EndAfterBackslash", "{\\rtf1 one\\par}\\", {" one"}},
                     BrokenCase{"EndAfterMinus", R"({\rtf1 one\par}\li-)", {" one"}},
                     BrokenCase{"KeywordOfThirtyOneLetters",
