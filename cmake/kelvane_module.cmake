@@ -3,7 +3,8 @@
 #   TESTS      -> one GoogleTest program NAME_tests (label "unit")
 #   UI_SOURCES -> Qt Widgets library NAME_ui on top of the core
 #   UI_TESTS   -> one Qt Test program per file (label "gui")
-#   FUZZ       -> one libFuzzer program per file (KELVANE_FUZZ only)
+#   FUZZ       -> one libFuzzer program per source file (KELVANE_FUZZ only); headers listed
+#                 there are helpers the programs share
 # Paths are relative to DIR. DEPS are core libraries, UI_DEPS further libraries of the UI
 # layer, LIBS external libraries of the core. Tests of the core link NAME, GTest and kv_testing
 # (fakes, temporary folders).
@@ -83,6 +84,9 @@ function(kv_module NAME)
 
     if(KELVANE_FUZZ)
         foreach(file ${KV_FUZZ})
+            if(file MATCHES "\\.h$")
+                continue()
+            endif()
             get_filename_component(fuzz_name ${file} NAME_WE)
             add_executable(${fuzz_name} ${dir}/${file})
             target_link_libraries(${fuzz_name} PRIVATE ${NAME})

@@ -36,32 +36,18 @@ cmake --build build-tsan --target kv_practice_tests kv_tester_tests
 ctest --test-dir build-tsan --output-on-failure -j"$jobs" -L unit -R 'Worker|Thread'
 
 step "Fuzz smoke run"
-if [ ! -f build-fuzz/build.ninja ]; then
-    CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_CXX_FLAGS_RELEASE="-O1 -gline-tables-only" -DKELVANE_WITH_UI=OFF \
-        -DKELVANE_TESTS=OFF -DKELVANE_BENCH=OFF -DKELVANE_FUZZ=ON
+# Every fuzz target from its seeds with a fresh corpus, two at a time; the first sanitizer
+# report of any target fails the run and its input is printed below the table.
+. scripts/fuzz_lib.sh
+kv_fuzz_build
+corpora=$(mktemp -d)
+fuzz_status=0
+kv_fuzz_all "${KELVANE_FUZZ_SECONDS:-30}" "$corpora" 2 || fuzz_status=$?
+rm -rf "$corpora"
+if [ "$fuzz_status" -ne 0 ]; then
+    echo "Fuzz smoke run failed; the runs are kept in $KV_FUZZ_RUNS" >&2
+    exit 1
 fi
-cmake --build build-fuzz
-seconds=${KELVANE_FUZZ_SECONDS:-30}
-# One fuzzer per core at a time; each starts from its seeds with a fresh corpus of its own.
-fuzz_one() {
-    local fuzzer=$1 name corpus seeds status=0
-    name=$(basename "$fuzzer")
-    corpus=$(mktemp -d)
-    seeds=$(find . -path ./build\* -prune -o -type d -path "*/fuzz/seeds/${name%_fuzz}" -print | head -n 1)
-    "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 \
-        "$corpus" ${seeds:+"$seeds"} > "$corpus.log" 2>&1 || status=$?
-    echo "-- $name: $(tail -n 1 "$corpus.log")"
-    if [ "$status" -ne 0 ]; then
-        cat "$corpus.log"
-    fi
-    rm -rf "$corpus" "$corpus.log"
-    return "$status"
-}
-export -f fuzz_one
-export seconds
-find build-fuzz/fuzz -maxdepth 1 -type f -name '*_fuzz' -perm -u+x -print0 | sort -z |
-    xargs -0 -n 1 -P "$jobs" bash -c 'fuzz_one "$0"'
 
 step "Check of the delivered data"
 if [ -x build/bin/kelvane ] && [ -d build/bin/config ]; then

@@ -1,23 +1,18 @@
-// Character-worth files from anywhere: decoding and reading them must not crash, and a table
-// read writes back to the same records.
+// The lines of character-worth files (".nchrs"), as the line container hands them to the
+// table: reading them must not crash, and a table read writes back to the same records.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "common/file_error.h"
+#include "common/fuzz/fuzz_lines.h"
 #include "tester/keyboard_type.h"
-#include "tester/keyboard_type_file.h"
 #include "tester/scoring.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     KeyboardType table;
-    try {
-        table = KeyboardTypeFile::FromContents(
-            std::string_view(reinterpret_cast<const char*>(bytes), size), "fuzz.nchrs");
-    } catch (const FileError&) {
-        return 0;
-    }
+    table.ApplyLines(FuzzLines(bytes, size));
     const std::vector<std::string> lines = table.ToLines();
     KeyboardType again;
     again.ApplyLines(lines);

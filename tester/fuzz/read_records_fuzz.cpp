@@ -1,13 +1,13 @@
-// Results and test files from anywhere: the container decoder, the record parser and the
-// assessment of whatever texts come out must neither crash nor read out of bounds.
+// The lines of results and test files (".2mvk", ".mvkt"), as the line container hands them to
+// the record reader: reading them and assessing whatever texts come out must neither crash
+// nor read out of bounds.
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
+#include <vector>
 
-#include "common/file_error.h"
+#include "common/fuzz/fuzz_lines.h"
 #include "tester/test_data.h"
-#include "tester/test_record_file.h"
 #include "tester/test_records.h"
 
 namespace {
@@ -19,12 +19,7 @@ constexpr std::size_t kMaxAssessedLength = 2000;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     TestData data;
-    try {
-        TestRecordFile::ReadRecordsFromMemory(
-            std::string_view(reinterpret_cast<const char*>(bytes), size), "fuzz.2mvk", data);
-    } catch (const FileError&) {
-        // Damaged data: the records before the damage stand.
-    }
+    TestRecords::Apply(FuzzLines(bytes, size), data);
 
     // What was read writes back and reads again to the same texts (up to the marker rule).
     TestData again;
