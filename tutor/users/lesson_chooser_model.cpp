@@ -4,9 +4,9 @@
 
 #include "common/clock.h"
 #include "common/text_number.h"
+#include "common/time_text.h"
 #include "tutor/course/lesson_course.h"
 #include "tutor/users/lesson_result.h"
-#include "tutor/users/time_text.h"
 #include "tutor/users/user_profile.h"
 
 LessonChooserModel::LessonChooserModel(const LessonCourse& course, UserProfile& profile,
@@ -24,7 +24,7 @@ LessonChooserModel::Row LessonChooserModel::RecordRow(int lesson) const {
                  FormatInt(result.bestSpeed),
                  FormatFixed(course_.SpeedLimit(lesson), 0),
                  TimeText::DateTime(result.bestTime),
-                 TimeText::Span(result.activeSeconds),
+                 TimeText::SpanWithinDay(result.activeSeconds),
                  FormatInt(result.attempts)};
     return row;
 }
