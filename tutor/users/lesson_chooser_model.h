@@ -59,8 +59,8 @@ class LessonChooserModel {
     void skipLesson();
 
   private:
-    Row RecordRow(int lesson) const;
-    Row NextLessonRow(int lesson) const;
+    Row recordRow(int lesson) const;
+    Row nextLessonRow(int lesson) const;
 
     const LessonCourse& course_;
     UserProfile& profile_;
