@@ -31,7 +31,9 @@ double DiagramPlot::AdjustedMaxY(int maxY, int limit) {
     if (max != 0.0 && limit > 0.9 * max) {
         max = 1.1 * limit;
     }
-    if (limit < 0.1 * max) {
+    // Only a real limit pulls the top down to it: a diagram without one (limit 0) would lose
+    // its whole curve to a range of 0.
+    if (limit > 0 && limit < 0.1 * max) {
         max = 10.0 * limit;
     }
     return max;

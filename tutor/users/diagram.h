@@ -78,8 +78,8 @@ struct DiagramPlot {
     static DiagramPlot Compute(const Diagram& diagram, int clientLeft, int clientTop,
                                int clientRight, int clientBottom);
 
-    /// The highest y drawn: lifted above a limit near the top, lowered when the limit would
-    /// hug the bottom. Unchanged for a diagram without values.
+    /// The highest y drawn: lifted above a limit near the top, lowered when a limit above 0
+    /// would hug the bottom. Unchanged for a diagram without values.
     static double AdjustedMaxY(int maxY, int limit);
     /// Pixels per unit; a range that is not above 0 gives the extent itself.
     static double Scale(int extent, double range);

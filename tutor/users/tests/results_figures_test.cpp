@@ -269,7 +269,20 @@ TEST_P(AdjustedMaximum, LeavesRoomAboveTheLimitAndKeepsItVisible) {
 INSTANTIATE_TEST_SUITE_P(Table, AdjustedMaximum,
                          testing::Values(MaxCase{1000, 950, 1045.0}, MaxCase{1000, 900, 1000.0},
                                          MaxCase{1000, 50, 500.0}, MaxCase{1000, 100, 1000.0},
-                                         MaxCase{0, 0, 0.0}, MaxCase{3333, 3000, 3300.0}));
+                                         MaxCase{0, 0, 0.0}, MaxCase{3333, 3000, 3300.0},
+                                         // Without a limit the curve keeps its own range.
+                                         MaxCase{1000, 0, 1000.0}, MaxCase{1000, -5, 1000.0}));
+
+TEST(DiagramPlotTest, ALimitOfZeroStillDrawsTheCurve) {
+    Diagram d;
+    d.setLimit(0, Diagram::kQualifiedAbove);
+    d.addPoint(0, 0);
+    d.addPoint(100, 400);
+    const DiagramPlot plot = DiagramPlot::Compute(d, 0, 0, 330, 250);
+    EXPECT_DOUBLE_EQ(plot.maxY, 400.0);
+    EXPECT_EQ(plot.polyline, (std::vector<Diagram::Point>{{30, 220}, {310, 20}}));
+    EXPECT_EQ(plot.limitY, plot.bottom) << "every value qualifies";
+}
 
 TEST(DiagramPlotTest, MapsPointsIntoThePlotAreaWithTheBandOnTheQualifyingSide) {
     Diagram d;
