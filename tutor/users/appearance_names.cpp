@@ -8,15 +8,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kPictureSet[] = {
-    "HandsBG.jpg", "StatBG.jpg", "Movie1.jpg", "Movie2.jpg", "Movie3.jpg",    "Movie4.jpg",
-    "Movie5.jpg",  "Movie6.jpg", "Movie7.jpg", "Movie8.jpg", "Background.jpg"};
+constexpr const char* kPictureSet[] = {"HandsBG.jpg", "StatBG.jpg", "Movie1.jpg",    "Movie2.jpg",
+                                       "Movie3.jpg",  "Movie4.jpg", "Movie5.jpg",    "Movie6.jpg",
+                                       "Movie7.jpg",  "Movie8.jpg", "Background.jpg"};
 
 bool HoldsPictureSet(const fs::path& folder) {
     std::error_code error;
-    return std::all_of(std::begin(kPictureSet), std::end(kPictureSet), [&](const char* file) {
-        return fs::is_regular_file(folder / file, error);
-    });
+    return std::all_of(std::begin(kPictureSet), std::end(kPictureSet),
+                       [&](const char* file) { return fs::is_regular_file(folder / file, error); });
 }
 
 }  // namespace

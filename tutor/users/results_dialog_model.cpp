@@ -87,14 +87,10 @@ std::vector<ResultsDialogModel::FigureField> ResultsDialogModel::figureFields() 
     static constexpr const char* kErrorRate = "Error Rate";
     static constexpr const char* kCharacters = "Characters";
     return {
-        {kSpeed, "Limit:", speedLimitText()},
-        {kSpeed, "Now:", speedNowText()},
-        {kErrorRate, "Limit:", errorLimitText()},
-        {kErrorRate, "Now:", errorNowText()},
-        {kCharacters, "Total Time", totalTimeText()},
-        {kCharacters, "Copied:", copiedShareText()},
-        {kCharacters, "Total:", totalCharactersText()},
-        {kCharacters, "Now:", strokesText()},
+        {kSpeed, "Limit:", speedLimitText()},           {kSpeed, "Now:", speedNowText()},
+        {kErrorRate, "Limit:", errorLimitText()},       {kErrorRate, "Now:", errorNowText()},
+        {kCharacters, "Total Time", totalTimeText()},   {kCharacters, "Copied:", copiedShareText()},
+        {kCharacters, "Total:", totalCharactersText()}, {kCharacters, "Now:", strokesText()},
         {kCharacters, "Errors:", errorsText()},
     };
 }

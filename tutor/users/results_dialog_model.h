@@ -36,8 +36,10 @@ class ResultsDialogModel {
         Text = 7,
     };
     static constexpr std::array<const char*, 8> kTabTitles = {
-        "Initial Information", "&Table",       "Typing Errors",       "Typing Speed",
-        "Error diagram (AVG)", "Speed diagram (AVG)", "Speed Diagram (CUR)", "Text"};
+        "Initial Information", "&Table",
+        "Typing Errors",       "Typing Speed",
+        "Error diagram (AVG)", "Speed diagram (AVG)",
+        "Speed Diagram (CUR)", "Text"};
 
     struct Column {
         const char* title;

@@ -35,10 +35,10 @@ bool ResultsFiles::Save(const std::string& path) {
         return true;
     }
     // The message is code-page text; the path is UTF-8.
-    messages_.ShowMessage(kKelvaneName,
-                          FileError::Format(FileError::Kind::General,
-                                            CodePage::Program().FromUtf8(file)),
-                          MessageSink::Icon::Warning);
+    messages_.ShowMessage(
+        kKelvaneName,
+        FileError::Format(FileError::Kind::General, CodePage::Program().FromUtf8(file)),
+        MessageSink::Icon::Warning);
     return false;
 }
 

@@ -65,8 +65,8 @@ int SettingsDialogModel::soundEntry() const {
 }
 
 void SettingsDialogModel::ChooseSoundEntry(SoundTab tab, int entry) {
-    const int count = static_cast<int>(tab == SoundTab::Wav ? kWavSounds.size()
-                                                            : kSpeakerSounds.size());
+    const int count =
+        static_cast<int>(tab == SoundTab::Wav ? kWavSounds.size() : kSpeakerSounds.size());
     if (tab == SoundTab::Silence || entry < 0 || entry >= count) {
         return;
     }

@@ -13,7 +13,14 @@ class SettingsDialogModel {
   public:
     static constexpr const char* kCaption = "Settings";
     /// The pages in the order of their tabs.
-    enum class Page { Cursor = 0, Sounds = 1, Editor = 2, Metronome = 3, Appearance = 4, Errors = 5 };
+    enum class Page {
+        Cursor = 0,
+        Sounds = 1,
+        Editor = 2,
+        Metronome = 3,
+        Appearance = 4,
+        Errors = 5
+    };
     static constexpr std::array<const char*, 6> kPageTitles = {
         "Cursor", "Sounds", "Editor", "Metronome", "Appearance", "Error Handling"};
 

@@ -34,8 +34,8 @@ TEST(RecentFolderTest, AFolderThatHasGoneGivesTheFallback) {
 }
 
 TEST(RecentFolderTest, DecodingUndoesEncodingAndKeepsBrokenEscapes) {
-    for (const std::string& path : {std::string("/a b/%41"), std::string("/\x01\x7F\xFF/x"),
-                                   std::string("plain")}) {
+    for (const std::string& path :
+         {std::string("/a b/%41"), std::string("/\x01\x7F\xFF/x"), std::string("plain")}) {
         EXPECT_EQ(RecentFolder::Decode(RecentFolder::Encode(path)), path);
     }
     EXPECT_EQ(RecentFolder::Decode("/x%4"), "/x%4");

@@ -34,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ExtensionCase{"/home/jana/run.", "/home/jana/run.stat"},
                     ExtensionCase{"/home/jana/.run", "/home/jana/.run.stat"},
                     ExtensionCase{"/home/v1.2/run", "/home/v1.2/run.stat"},
-                    ExtensionCase{"/home/jana/p\xC5\x99\xC3\xADklad", "/home/jana/p\xC5\x99\xC3\xADklad.stat"}));
+                    ExtensionCase{"/home/jana/p\xC5\x99\xC3\xADklad",
+                                  "/home/jana/p\xC5\x99\xC3\xADklad.stat"}));
 
 class ResultsFilesTest : public testing::Test {
   protected:
@@ -86,8 +87,8 @@ std::string RandomBytes(std::size_t count) {
 // A results file of another run, whole, for the damaged variants.
 std::string GoodFileBytes(const TempDir& dir, const char* firstLine) {
     CompressedLineFile file;
-    for (const char* line : {firstLine, "1690000000", "Petr", "2", "Numbers", "1.500", "140",
-                             "30", "250:1:", "300:2:3:", "280:3:"}) {
+    for (const char* line : {firstLine, "1690000000", "Petr", "2", "Numbers", "1.500", "140", "30",
+                             "250:1:", "300:2:3:", "280:3:"}) {
         file.AddLine(line);
     }
     const std::string path = dir.File("source.stat");
@@ -100,7 +101,8 @@ struct DamageCase {
     std::string (*bytes)(const TempDir&);
 };
 
-class DamagedResultsFile : public ResultsFilesTest, public testing::WithParamInterface<DamageCase> {};
+class DamagedResultsFile : public ResultsFilesTest,
+                           public testing::WithParamInterface<DamageCase> {};
 
 TEST_P(DamagedResultsFile, IsRefusedAndChangesNothing) {
     const std::vector<std::string> before = log.toLines();
@@ -116,18 +118,17 @@ TEST_P(DamagedResultsFile, IsRefusedAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, DamagedResultsFile,
-    testing::Values(
-        DamageCase{"RandomBytes", [](const TempDir&) { return RandomBytes(600); }},
-        DamageCase{"Empty", [](const TempDir&) { return std::string(); }},
-        DamageCase{"Truncated",
-                   [](const TempDir& d) {
-                       const std::string whole = GoodFileBytes(d, "zuv STAT 1.0");
-                       return whole.substr(0, whole.size() / 2);
-                   }},
-        DamageCase{"WrongFirstLine",
-                   [](const TempDir& d) { return GoodFileBytes(d, "zuv stat 1.0"); }},
-        DamageCase{"AnotherProgramsFile",
-                   [](const TempDir& d) { return GoodFileBytes(d, "zuv MVK 1.0"); }}),
+    testing::Values(DamageCase{"RandomBytes", [](const TempDir&) { return RandomBytes(600); }},
+                    DamageCase{"Empty", [](const TempDir&) { return std::string(); }},
+                    DamageCase{"Truncated",
+                               [](const TempDir& d) {
+                                   const std::string whole = GoodFileBytes(d, "zuv STAT 1.0");
+                                   return whole.substr(0, whole.size() / 2);
+                               }},
+                    DamageCase{"WrongFirstLine",
+                               [](const TempDir& d) { return GoodFileBytes(d, "zuv stat 1.0"); }},
+                    DamageCase{"AnotherProgramsFile",
+                               [](const TempDir& d) { return GoodFileBytes(d, "zuv MVK 1.0"); }}),
     [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ResultsFilesTest, MissingFileIsRefusedLikeADamagedOne) {

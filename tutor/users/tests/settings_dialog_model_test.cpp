@@ -30,9 +30,9 @@ TEST_P(SoundTabs, OpenOnTheirTypeAndGiveWayToTheTabsFirstEntry) {
     const TabCase& c = GetParam();
     SettingsDialogModel opening(WithSound(c.soundType), {});
     EXPECT_EQ(opening.soundTab(), c.openingTab);
-    const std::pair<SoundTab, int> shown[] = {
-        {SoundTab::Wav, c.afterWav}, {SoundTab::Speaker, c.afterSpeaker},
-        {SoundTab::Silence, c.afterSilence}};
+    const std::pair<SoundTab, int> shown[] = {{SoundTab::Wav, c.afterWav},
+                                              {SoundTab::Speaker, c.afterSpeaker},
+                                              {SoundTab::Silence, c.afterSilence}};
     for (const auto& [tab, expected] : shown) {
         SettingsDialogModel model(WithSound(c.soundType), {});
         model.ShowSoundTab(tab);
@@ -48,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TabCase{4, SoundTab::Speaker, 0, 4, 8}, TabCase{7, SoundTab::Speaker, 0, 7, 8},
                     TabCase{8, SoundTab::Silence, 0, 4, 8},
                     // Stored values no list holds: the silence tab, the first entry elsewhere.
-                    TabCase{9, SoundTab::Silence, 0, 4, 8}, TabCase{-1, SoundTab::Silence, 0, 4, 8}));
+                    TabCase{9, SoundTab::Silence, 0, 4, 8},
+                    TabCase{-1, SoundTab::Silence, 0, 4, 8}));
 
 TEST(SettingsDialogModelTest, LabelsNameTheSoundOfEachTab) {
     EXPECT_STREQ(SettingsDialogModel::SoundLabel(SoundTab::Wav), "The digital sound option.");
