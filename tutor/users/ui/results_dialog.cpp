@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "common/code_page.h"
@@ -27,7 +29,7 @@ namespace {
 
 using Tab = ResultsDialogModel::Tab;
 
-constexpr int kDefaultWidth = 600;
+constexpr int kDefaultWidth = 720;
 constexpr int kDefaultHeight = 460;
 
 // Centred on the parent, or on the screen without one: where the dialog opens the first time.
@@ -82,6 +84,10 @@ ResultsDialog::ResultsDialog(const ResultsDialogModel& model, SettingsStore& set
     setSizeGripEnabled(true);
 
     tabs_ = new QTabWidget(this);
+    // The arrow keys move between the tabs; Tab should not stop at the scroll buttons.
+    for (QWidget* button : tabs_->tabBar()->findChildren<QToolButton*>()) {
+        button->setFocusPolicy(Qt::NoFocus);
+    }
     const auto title = [](Tab tab) {
         return QString::fromLatin1(ResultsDialogModel::kTabTitles[static_cast<int>(tab)]);
     };

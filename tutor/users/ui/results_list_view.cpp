@@ -46,9 +46,13 @@ ResultsListView::ResultsListView(const std::vector<Column>& columns, QWidget* pa
         header()->resizeSection(i, columns[static_cast<std::size_t>(i)].width);
     }
     header()->setStretchLastSection(false);
+    // A click on a header turns its sort indicator (upwards first, then the other way round);
+    // the list follows the indicator. No column is sorted before the first click.
     header()->setSectionsClickable(true);
-    header()->setSortIndicatorShown(false);
-    connect(header(), &QHeaderView::sectionClicked, this, &ResultsListView::sortByHeader);
+    header()->setSortIndicator(-1, Qt::AscendingOrder);
+    header()->setSortIndicatorShown(true);
+    connect(header(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) { sortItems(column, order); });
 
     auto* copyAction = new QAction(tr("&Copy"), this);
     copyAction->setShortcut(QKeySequence::Copy);
@@ -71,18 +75,6 @@ void ResultsListView::AddRow(const std::vector<std::string>& cells, int image) {
     if (!currentItem()) {
         setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
     }
-}
-
-void ResultsListView::sortByHeader(int column) {
-    // The first click sorts upwards, each further click on the same column turns it round.
-    Qt::SortOrder order = Qt::AscendingOrder;
-    if (header()->isSortIndicatorShown() && header()->sortIndicatorSection() == column &&
-        header()->sortIndicatorOrder() == Qt::AscendingOrder) {
-        order = Qt::DescendingOrder;
-    }
-    header()->setSortIndicatorShown(true);
-    header()->setSortIndicator(column, order);
-    sortItems(column, order);
 }
 
 QString ResultsListView::CopyText() const {

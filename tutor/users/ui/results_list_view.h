@@ -27,6 +27,5 @@ class ResultsListView final : public QTreeWidget {
 
   protected:
   private:
-    void sortByHeader(int column);
     void copy();
 };
