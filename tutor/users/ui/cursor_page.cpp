@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "tutor/users/settings_dialog_model.h"
+#include "tutor/users/ui/radio_group_focus.h"
 #include "tutor/users/ui/settings_icons.h"
 
 namespace {
@@ -35,6 +36,8 @@ CursorPage::CursorPage(SettingsDialogModel& model, QWidget* parent)
         shapes->addWidget(button);
         shapes_[static_cast<std::size_t>(shape)] = button;
     }
+
+    RadioGroupFocus::Install({shapes_.begin(), shapes_.end()});
 
     blink_ = new QCheckBox(tr("Blinking Cursor"), this);
     blink_->setChecked(model.settings().blinkingCursor != 0);

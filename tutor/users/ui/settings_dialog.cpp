@@ -16,6 +16,7 @@
 #include "tutor/users/tutor_settings.h"
 #include "tutor/users/ui/cursor_page.h"
 #include "tutor/users/ui/metronome_page.h"
+#include "tutor/users/ui/radio_group_focus.h"
 #include "tutor/users/ui/sound_test_player.h"
 #include "tutor/users/ui/sounds_page.h"
 
@@ -75,6 +76,8 @@ SettingsDialog::SettingsDialog(const TutorSettings& settings, const Services& se
         LoadPicture(appearance + "Background.jpg")};
 
     tabs_ = new QTabWidget(this);
+    // All six titles in view: the dialog is as wide as they need.
+    tabs_->setUsesScrollButtons(false);
     cursor_ = new CursorPage(model_);
     tabs_->addTab(cursor_, PageTitle(Page::Cursor));
     sounds_ = new SoundsPage(model_, *player_, silencePictures);
@@ -160,6 +163,7 @@ QWidget* SettingsDialog::errorsPage() {
     auto* page = new QWidget;
     auto* group = new QGroupBox(tr("Error Handling"), page);
     auto* buttons = new QVBoxLayout(group);
+    QList<QRadioButton*> radios;
     for (int mode = 0; mode < 4; ++mode) {
         auto* button = new QRadioButton(QString::fromLatin1(kModes[mode]), group);
         button->setChecked(model_.settings().errorMode == mode);
@@ -169,7 +173,9 @@ QWidget* SettingsDialog::errorsPage() {
             }
         });
         buttons->addWidget(button);
+        radios << button;
     }
+    RadioGroupFocus::Install(radios);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(group);
     layout->addStretch(1);
