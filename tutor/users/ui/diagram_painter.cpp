@@ -96,6 +96,9 @@ void DiagramPainter::Paint(QPainter& painter, const Diagram& diagram, const QRec
             }
         }
         const Diagram::Colour& colour = diagram.colour();
+        // Smoothed edges; a pen of odd width centred on a pixel still covers that pixel whole,
+        // so every point keeps the series colour.
+        painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(QPen(QColor(colour.red, colour.green, colour.blue), kPenWidth, Qt::SolidLine,
                             Qt::RoundCap, Qt::RoundJoin));
         if (line.size() == 1) {

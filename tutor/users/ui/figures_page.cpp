@@ -33,6 +33,7 @@ FiguresPage::FiguresPage(const ResultsDialogModel& model, QWidget* parent)
         // A click still selects a part to copy; Tab passes the fields and stops at the page.
         edit->setFocusPolicy(Qt::ClickFocus);
         edit->setMaximumWidth(140);
+        edit->setAlignment(Qt::AlignRight);
         form->addRow(ToQString(field.label), edit);
         fields_.push_back(edit);
     }

@@ -8,9 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTabBar>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "common/code_page.h"
@@ -29,7 +27,7 @@ namespace {
 
 using Tab = ResultsDialogModel::Tab;
 
-constexpr int kDefaultWidth = 720;
+constexpr int kDefaultWidth = 940;
 constexpr int kDefaultHeight = 460;
 
 // Centred on the parent, or on the screen without one: where the dialog opens the first time.
@@ -84,10 +82,8 @@ ResultsDialog::ResultsDialog(const ResultsDialogModel& model, SettingsStore& set
     setSizeGripEnabled(true);
 
     tabs_ = new QTabWidget(this);
-    // The arrow keys move between the tabs; Tab should not stop at the scroll buttons.
-    for (QWidget* button : tabs_->tabBar()->findChildren<QToolButton*>()) {
-        button->setFocusPolicy(Qt::NoFocus);
-    }
+    // All eight titles in view: the dialog is as wide as they need.
+    tabs_->setUsesScrollButtons(false);
     const auto title = [](Tab tab) {
         return QString::fromLatin1(ResultsDialogModel::kTabTitles[static_cast<int>(tab)]);
     };

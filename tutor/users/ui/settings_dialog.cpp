@@ -36,13 +36,25 @@ QImage LoadPicture(const std::string& path) {
     return LoadJpegImage(path, quiet);
 }
 
-QLabel* PictureLabel(const QImage& image, const QSize& size) {
+// A picture of the given logical height, sharp at the screen's pixel ratio; crop (in the
+// picture's pixels) chooses the part shown. A missing picture gives a null pixmap.
+QPixmap Thumbnail(const QImage& image, int height, qreal ratio, QRect crop = {}) {
+    if (image.isNull()) {
+        return {};
+    }
+    const QImage part = crop.isNull() ? image : image.copy(crop);
+    QPixmap pixmap =
+        QPixmap::fromImage(part.scaledToHeight(qRound(height * ratio), Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+QLabel* PictureLabel(const QPixmap& pixmap) {
     auto* label = new QLabel;
-    label->setFixedSize(size);
-    label->setScaledContents(true);
     label->setFrameShape(QFrame::StyledPanel);
-    if (!image.isNull()) {
-        label->setPixmap(QPixmap::fromImage(image));
+    if (!pixmap.isNull()) {
+        label->setPixmap(pixmap);
+        label->setFixedSize(label->sizeHint());
     }
     return label;
 }
@@ -68,12 +80,20 @@ SettingsDialog::SettingsDialog(const TutorSettings& settings, const Services& se
     setWindowTitle(QString::fromLatin1(SettingsDialogModel::kCaption));
     player_ = new SoundTestPlayer(services.sounds, this);
 
-    // The silence tab shows the silence picture and three of the current appearance.
+    // The silence tab shows the silence picture and three of the current appearance: the
+    // hands, and the first frames of the speed and error animations.
+    const qreal ratio = devicePixelRatioF();
     const std::string appearance = services.picturesFolder + settings.appearance + "/";
-    const std::vector<QImage> silencePictures = {
-        LoadPicture(services.picturesFolder + "Silent.jpg"),
-        LoadPicture(appearance + "HandsBG.jpg"), LoadPicture(appearance + "StatBG.jpg"),
-        LoadPicture(appearance + "Background.jpg")};
+    const QImage hands = LoadPicture(appearance + "HandsBG.jpg");
+    const QImage speed = LoadPicture(appearance + "Movie1.jpg");
+    const QImage sky = LoadPicture(appearance + "Movie5.jpg");
+    const int kThumbnail = 64;
+    const std::vector<QPixmap> silencePictures = {
+        Thumbnail(LoadPicture(services.picturesFolder + "Silent.jpg"), kThumbnail, ratio),
+        Thumbnail(hands, kThumbnail, ratio,
+                  QRect(hands.width() / 4, 0, hands.width() / 2, hands.height())),
+        Thumbnail(speed, kThumbnail, ratio, QRect(0, 0, speed.height(), speed.height())),
+        Thumbnail(sky, kThumbnail, ratio, QRect(0, 0, sky.height(), sky.height()))};
 
     tabs_ = new QTabWidget(this);
     // All six titles in view: the dialog is as wide as they need.
@@ -131,10 +151,10 @@ QWidget* SettingsDialog::editorPage(const std::string& picturesFolder) {
     boxes->addStretch(1);
 
     auto* layout = new QHBoxLayout(page);
-    layout->addWidget(group);
-    layout->addWidget(
-        PictureLabel(LoadPicture(picturesFolder + "SmallWindow.jpg"), QSize(160, 120)), 0,
-        Qt::AlignTop);
+    layout->addWidget(group, 0, Qt::AlignTop);
+    layout->addWidget(PictureLabel(Thumbnail(LoadPicture(picturesFolder + "SmallWindow.jpg"), 120,
+                                             devicePixelRatioF())),
+                      0, Qt::AlignTop);
     layout->addStretch(1);
     return page;
 }

@@ -51,18 +51,20 @@ QWidget* ListTab(const std::array<const char*, N>& entries, int icon, const QStr
     return page;
 }
 
-QWidget* SilenceTab(const std::vector<QImage>& pictures) {
+QWidget* SilenceTab(const std::vector<QPixmap>& pictures) {
     auto* page = new QWidget;
     auto* text = new QLabel(
         QObject::tr("You can switch the sound off if you don't want to disturb others."));
     text->setWordWrap(true);
     auto* row = new QHBoxLayout;
-    for (const QImage& image : pictures) {
+    for (const QPixmap& pixmap : pictures) {
+        if (pixmap.isNull()) {
+            continue;
+        }
         auto* picture = new QLabel;
-        picture->setFixedSize(80, 60);
-        picture->setScaledContents(true);
-        picture->setPixmap(QPixmap::fromImage(image));
+        picture->setPixmap(pixmap);
         picture->setFrameShape(QFrame::StyledPanel);
+        picture->setFixedSize(picture->sizeHint());
         row->addWidget(picture);
     }
     row->addStretch(1);
@@ -76,7 +78,7 @@ QWidget* SilenceTab(const std::vector<QImage>& pictures) {
 }  // namespace
 
 SoundsPage::SoundsPage(SettingsDialogModel& model, SoundTestPlayer& player,
-                       const std::vector<QImage>& silencePictures, QWidget* parent)
+                       const std::vector<QPixmap>& silencePictures, QWidget* parent)
     : QWidget(parent), model_(model), player_(player) {
     label_ = new QLabel(this);
     tabs_ = new QTabWidget(this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 #include <vector>
@@ -22,7 +22,7 @@ class SoundsPage final : public QWidget {
     /// silencePictures: the pictures of the silence tab. model and player must outlive the
     /// page.
     SoundsPage(SettingsDialogModel& model, SoundTestPlayer& player,
-               const std::vector<QImage>& silencePictures, QWidget* parent = nullptr);
+               const std::vector<QPixmap>& silencePictures, QWidget* parent = nullptr);
 
     QLabel* label() const { return label_; }
     QTabWidget* soundTabs() const { return tabs_; }

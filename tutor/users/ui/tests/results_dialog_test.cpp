@@ -330,13 +330,13 @@ class ResultsDialogTest : public QObject {
         {
             ResultsDialog dialog(f.model, f.settings, f.messages);
             ShowActive(dialog);
-            dialog.resize(700, 520);
+            dialog.resize(1000, 620);
             dialog.errorList()->header()->resizeSection(1, 150);
             dialog.speedList()->header()->resizeSection(2, 90);
             dialog.accept();
         }
         ResultsDialog again(f.model, f.settings, f.messages);
-        QCOMPARE(again.size(), QSize(700, 520));
+        QCOMPARE(again.size(), QSize(1000, 620));
         QCOMPARE(again.errorList()->header()->sectionSize(1), 150);
         QCOMPARE(again.speedList()->header()->sectionSize(2), 90);
         QVERIFY(f.settings.Contains("Window", "statisticdlg_cx"));
