@@ -91,6 +91,36 @@ DiagramPlot DiagramPlot::Compute(const Diagram& diagram, int clientLeft, int cli
     return plot;
 }
 
+std::vector<Diagram::Point> DiagramPlot::ColumnExtremes(
+    const std::vector<Diagram::Point>& polyline) {
+    std::vector<Diagram::Point> reduced;
+    std::size_t first = 0;
+    while (first < polyline.size()) {
+        const int x = polyline[first].x;
+        std::size_t end = first;
+        std::size_t lowest = first;
+        std::size_t highest = first;
+        while (end < polyline.size() && polyline[end].x == x) {
+            if (polyline[end].y < polyline[lowest].y) {
+                lowest = end;
+            }
+            if (polyline[end].y > polyline[highest].y) {
+                highest = end;
+            }
+            ++end;
+        }
+        std::size_t keep[] = {first, lowest, highest, end - 1};
+        std::sort(std::begin(keep), std::end(keep));
+        for (std::size_t i = 0; i < std::size(keep); ++i) {
+            if (i == 0 || keep[i] != keep[i - 1]) {
+                reduced.push_back(polyline[keep[i]]);
+            }
+        }
+        first = end;
+    }
+    return reduced;
+}
+
 std::string DiagramPlot::UpperLegend(int flag, bool shortForm) {
     if (flag == Diagram::kQualifiedBelow) {
         return shortForm ? "No" : "Not qualified";

@@ -87,6 +87,12 @@ struct DiagramPlot {
     /// the highest y.
     static int LimitLineY(int top, double maxY, int limit, double scaleY);
 
+    /// The polyline reduced for drawing: of each run of points in one pixel column only the
+    /// first, the highest, the lowest and the last remain, in their order. The reduced line
+    /// covers the same pixels, since within a column the line only runs up and down between
+    /// its extremes; a long run at a high density keeps four points per column.
+    static std::vector<Diagram::Point> ColumnExtremes(const std::vector<Diagram::Point>& polyline);
+
     /// The legend texts above and below the limit line; the short forms where the long ones
     /// do not fit.
     static std::string UpperLegend(int flag, bool shortForm);
