@@ -325,6 +325,44 @@ class ResultsDialogTest : public QObject {
             QStringLiteral("Date:\t\t14.11.2023\n\nName:\t\tJana\n\nLesson:\t\t1.  Home row\n\n"));
     }
 
+    void RunWithoutEvaluationFileShowsTheRest_data() {
+        QTest::addColumn<bool>("withFile");
+        QTest::newRow("evaluation file") << true;
+        QTest::newRow("no evaluation file") << false;
+    }
+    void RunWithoutEvaluationFileShowsTheRest() {
+        QFETCH(bool, withFile);
+        TempDir dir;
+        CompressedLineFile file;
+        for (const char* line : {":speed", "#1", "You type fast.", "You type slowly.", ""}) {
+            file.AddLine(line);
+        }
+        QVERIFY(file.Write(dir.File("textinfo.ddd")));
+        StrokeLog log(clock_);
+        FillKnownRun(log);
+        SeededRandomSource random(3);
+        MemorySettingsStore settings;
+        RecordingMessageSink messages;
+        QString information;
+        int rows = 0;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<ResultsDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            information = dialog->informationText()->toPlainText();
+            rows = dialog->errorList()->topLevelItemCount();
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        ResultsDialog::Run(log,
+                           {withFile ? dir.File("textinfo.ddd") : dir.File("missing.ddd"), random,
+                            settings, messages},
+                           nullptr);
+        const QString header =
+            QStringLiteral("Date:\t\t14.11.2023\n\nName:\t\tJana\n\nLesson:\t\t5.  Home row\n\n");
+        QCOMPARE(information, withFile ? header + QStringLiteral("You type fast. \n") : header);
+        QCOMPARE(rows, 3);
+        QVERIFY(messages.messages.empty());
+    }
+
     void KeepsItsPlaceAndColumnWidths() {
         Fixture f(clock_);
         {
