@@ -22,12 +22,14 @@ void MainFrameFocus::Activated() {
     // While a modal window is open the activation belongs to it; what the desktop reports of
     // the main window then comes late.
     if (modalDepth_ == 0) {
+        windowActive_ = true;
         Set();
     }
 }
 
 void MainFrameFocus::Deactivated() {
     if (modalDepth_ == 0) {
+        windowActive_ = false;
         Kill();
     }
 }
@@ -35,6 +37,8 @@ void MainFrameFocus::Deactivated() {
 void MainFrameFocus::ModalOpened() {
     if (modalDepth_++ == 0) {
         focusBeforeModal_ = mainHasFocus_;
+        activeBeforeModal_ = windowActive_;
+        windowActive_ = false;
         Kill();
     }
 }
@@ -43,7 +47,11 @@ void MainFrameFocus::ModalClosed() {
     if (modalDepth_ == 0) {
         return;
     }
-    if (--modalDepth_ == 0 && focusBeforeModal_) {
+    if (--modalDepth_ > 0) {
+        return;
+    }
+    windowActive_ = activeBeforeModal_;
+    if (focusBeforeModal_) {
         focusBeforeModal_ = false;
         Set();
     }
@@ -55,7 +63,9 @@ void MainFrameFocus::Take() {
         focusBeforeModal_ = true;
         return;
     }
-    Set();
+    if (windowActive_) {
+        Set();
+    }
 }
 
 void MainFrameFocus::ToPanel() {

@@ -23,13 +23,17 @@ class MainFrameFocus {
     /// A modal window closed; when the last one closes the main window gets the focus back if
     /// it had it before the first opened.
     void ModalClosed();
-    /// The main window takes the focus while it is the active window.
+    /// The main window takes the focus: at once when it is the active window (also when a
+    /// modal window has just given the activation back), else when it becomes active.
     void Take();
     /// The focus goes to the text panel inside the main window.
     void ToPanel();
 
     bool mainHasFocus() const { return mainHasFocus_; }
     bool modalOpen() const { return modalDepth_ > 0; }
+    /// Whether the main window is the active window, counting a modal window's return of the
+    /// activation at once.
+    bool windowActive() const { return windowActive_; }
 
   private:
     void Set();
@@ -37,6 +41,8 @@ class MainFrameFocus {
 
     PracticeSession& session_;
     bool mainHasFocus_ = false;
+    bool windowActive_ = false;
     int modalDepth_ = 0;
     bool focusBeforeModal_ = false;
+    bool activeBeforeModal_ = false;
 };
