@@ -1,6 +1,9 @@
-// Kelvane, the touch-typing tutor.
+// Kelvane, the touch-typing tutor. This is the program's one composition root: the cores and
+// the platform services are made here once and handed to the windows and to each other.
 
 #include <QApplication>
+#include <QFont>
+#include <QTimer>
 
 #include <iostream>
 #include <optional>
@@ -8,15 +11,32 @@
 #include <utility>
 #include <vector>
 
+#include "apps/kelvane/pending_parts.h"
 #include "common/command_line_modes.h"
 #include "common/data_paths.h"
 #include "common/product_version.h"
+#include "common/system_clock.h"
 #include "common/ui/program_start.h"
 #include "common/ui/qt_settings_store.h"
 #include "tutor/course/data_check.h"
+#include "tutor/course/keyboard.h"
+#include "tutor/course/keyboard_layout_switcher.h"
+#include "tutor/course/lesson_course.h"
+#include "tutor/course/no_system_keyboard_layouts.h"
+#include "tutor/practice/main_frame_commands.h"
+#include "tutor/practice/practice_session.h"
+#include "tutor/practice/practice_workers.h"
 #include "tutor/practice/ui/c_main_frame.h"
 #include "tutor/practice/ui/kelvane_icon.h"
+#include "tutor/practice/ui/program_pictures.h"
+#include "tutor/practice/ui/tutor_message_boxes.h"
+#include "tutor/practice/ui/welcome_window.h"
+#include "tutor/users/removable_media_folder.h"
 #include "tutor/users/report_command.h"
+#include "tutor/users/sound_feedback.h"
+#include "tutor/users/stroke_log.h"
+#include "tutor/users/tutor_settings.h"
+#include "tutor/users/user_profile.h"
 
 namespace {
 
@@ -46,6 +66,15 @@ std::vector<CommandLineModes::Mode> ProgramModes() {
     return modes;
 }
 
+/// The font of the program's dialogs: Arial (its metric twin where Arial is missing), 12
+/// pixels, regular.
+void SetDialogFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    font.setWeight(QFont::Normal);
+    QApplication::setFont(font, "QDialog");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,7 +97,68 @@ int main(int argc, char** argv) {
     QtSettingsStore settings(QString::fromLatin1(kKelvaneName));
     PrepareProgram(kKelvaneName, settings);
 
-    CMainFrame frame(settings);
+    TutorMessageBoxes boxes;
+    ProgramPictures pictures(DataPaths::DataPath("pictures", ""));
+    if (!pictures.LoadProgramPictures()) {
+        boxes.ShowMessage(kKelvaneName, TutorPictures::kMissingPictures, MessageSink::Icon::Stop);
+        return 1;
+    }
+    boxes.SetNotePicture(pictures.smallWindow());
+    SetDialogFont();
+
+    {
+        WelcomeWindow welcome(pictures.welcome(), pictures, boxes);
+        welcome.exec();
+    }
+
+    SystemClock clock;
+    RemovableMediaFolder diskette(&settings);
+    UserProfile profile(clock, DataPaths::WritableFolder("users"), diskette);
+    StrokeLog strokeLog(clock);
+    LessonCourse course;
+    Keyboard keyboard;
+    TutorSettings tutorSettings;
+    // STAND-IN until the layouts branch is merged: its factory picks XKB on X11.
+    NoSystemKeyboardLayouts systemLayouts;
+    KeyboardLayoutSwitcher layouts(systemLayouts, boxes);
+    // STAND-IN until the dialogs branches are merged.
+    PendingTutorDialogs dialogs(profile, course, boxes, boxes);
+    boxes.SetTutorDialogs(&dialogs);
+
+    const TutorDialogs::LoginOutcome login = dialogs.Login();
+    if (!login.ok) {
+        return 0;
+    }
+    MainFrameCommands::TakeLoginSettings(profile, tutorSettings, login.newUser);
+
+    // STAND-IN until the panel branch is merged; the window owns its panel.
+    auto* panel = new PendingTextPanel(course, pictures);
+    CMainFrame frame(settings, boxes, panel, *panel);
+    // STAND-IN until the sound branch is merged.
+    PendingAudioOutput audio;
+    SoundFeedback feedback(audio, DataPaths::DataPath("sounds", ""));
+    PracticeWorkers workers(feedback, *panel);
+    PracticeSession session(
+        PracticeSession::Services{clock, course, strokeLog, profile, tutorSettings, *panel, frame,
+                                  boxes, workers, workers},
+        profile.name(), login.newUser);
+    MainFrameCommands commands(MainFrameCommands::Services{
+        session, course, strokeLog, profile, tutorSettings, keyboard, layouts, pictures, *panel,
+        *panel, frame, frame, boxes, dialogs, boxes, boxes, boxes, workers});
+    frame.Attach(session, commands);
+    boxes.SetOwner(&frame);
+    boxes.SetEndOfLessonActions(&commands);
+    dialogs.SetParentWindow(&frame);
+
     frame.show();
-    return QApplication::exec();
+    // The welcome sound plays beside the first picture; nothing waits for it.
+    audio.PlayWav(DataPaths::DataPath("sounds", "wellcome.wav"), false);
+    // The window's start runs from the event loop, so its dialogs open over the shown window
+    // and an early end of the program leaves the loop.
+    QTimer::singleShot(0, &frame, [&commands] { commands.Start(); });
+    const int exitCode = QApplication::exec();
+
+    frame.Detach();
+    workers.Stop();
+    return exitCode;
 }

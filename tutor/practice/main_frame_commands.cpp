@@ -190,6 +190,13 @@ void MainFrameCommands::DropFiles(const std::vector<std::string>& paths) {
 }
 
 void MainFrameCommands::ApplyKeyboard() {
+    // A new user who left the wizard before choosing a course has none yet; the default
+    // course stands in rather than no course at all.
+    if (s_.profile.keyboardId().empty()) {
+        s_.profile.setCourse(UserProfile::kDefaultKeyboardId, s_.profile.courseName().empty()
+                                                                  ? UserProfile::kDefaultCourseName
+                                                                  : s_.profile.courseName());
+    }
     const std::string keyboardId = s_.profile.keyboardId();
     // A damaged composed-character file still leaves the keys that were read.
     s_.keyboard.LoadKeyboard(keyboardId);

@@ -405,6 +405,19 @@ TEST(MainFrameStart, NewUserTakesTheInitialTestBeforeTheKeyboardIsApplied) {
     EXPECT_EQ(f.state().strokeCount, 2);
 }
 
+TEST(MainFrameStart, NewUserWithoutACourseGetsTheDefaultOne) {
+    CommandsFixture f(true);
+    // The login's failed reading of the new name left no course; the wizard is cancelled on
+    // its first page.
+    f.profile.load("nova", false);
+    ASSERT_EQ(f.profile.keyboardId(), "");
+    f.commands->Start();
+    EXPECT_EQ(f.profile.keyboardId(), "00000409");
+    EXPECT_EQ(f.profile.courseName(), "_a");
+    EXPECT_EQ(f.course.LessonCount(), 2);
+    EXPECT_EQ(f.layouts.active, "00000409");
+}
+
 TEST(MainFrameStart, KnownUserWhoCancelsTheChooserStaysIdle) {
     CommandsFixture f;
     f.commands->Start();

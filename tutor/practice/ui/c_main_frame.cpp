@@ -87,8 +87,8 @@ void CMainFrame::Attach(PracticeSession& session, MainFrameCommands& commands) {
     session_ = &session;
     commands_ = &commands;
     focus_ = std::make_unique<MainFrameFocus>(session);
-    modalWatcher_ = std::make_unique<ModalWindowWatcher>(
-        [this] { focus_->ModalOpened(); }, [this] { focus_->ModalClosed(); });
+    modalWatcher_ = std::make_unique<ModalWindowWatcher>([this] { focus_->ModalOpened(); },
+                                                         [this] { focus_->ModalClosed(); });
 }
 
 void CMainFrame::Detach() {
@@ -266,9 +266,9 @@ void CMainFrame::SetNeededPanelHeight(int panelHeight) {
         layout()->activate();
     }
     // What the window holds besides the panel: the menu and the status bar.
-    const int around = isVisible() ? height() - panelWidget_->height()
-                                   : menuBar()->sizeHint().height() +
-                                         statusBar()->sizeHint().height();
+    const int around = isVisible()
+                           ? height() - panelWidget_->height()
+                           : menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     const int minimum = std::max(kResetMinimumHeight, panelHeight + around);
     setMinimumHeight(minimum);
     if (height() < minimum) {
@@ -357,11 +357,11 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease ||
          type == QEvent::ShortcutOverride) &&
-        RunActive() &&
-        !(focus_ && focus_->modalOpen())) {
+        RunActive() && !(focus_ && focus_->modalOpen())) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
-        const bool ours = watched == static_cast<QObject*>(windowHandle()) || (widget && widget->window() == this);
+        const bool ours = watched == static_cast<QObject*>(windowHandle()) ||
+                          (widget && widget->window() == this);
         // Alt pressed and let go alone would put the menu bar in charge of the next keys,
         // which belong to the copy text; the bar watches for it from the shortcut check on.
         // Alt with a letter still opens a menu.

@@ -5,9 +5,9 @@
 
 #include <functional>
 
-/// Tells its owner the moment any modal window of the program opens or closes. It watches the show and hide events of all
-/// windows, which a dialog's exec() sends before it starts and before it returns, whereas
-/// the desktop's activation changes come later through the event loop.
+/// Tells its owner the moment any modal window of the program opens or closes. It watches the show
+/// and hide events of all windows, which a dialog's exec() sends before it starts and before it
+/// returns, whereas the desktop's activation changes come later through the event loop.
 class ModalWindowWatcher final : public QObject {
     Q_OBJECT
 

@@ -13,8 +13,8 @@ class QuietMessages final : public MessageSink {
 
 /// An appearance is a folder name: nothing that climbs out of the pictures folder.
 bool IsPlainName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find('/') == std::string::npos && name.find('\0') == std::string::npos;
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+           name.find('\0') == std::string::npos;
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ class ProgramPictures final : public TutorPictures {
     static constexpr int kAppearancePictureCount = 11;
     /// The files of an appearance, in the order they are loaded.
     static constexpr std::array<const char*, kAppearancePictureCount> kAppearanceFiles = {
-        "HandsBG.jpg", "StatBG.jpg", "Movie1.jpg", "Movie2.jpg",     "Movie3.jpg", "Movie4.jpg",
+        "HandsBG.jpg", "StatBG.jpg", "Movie1.jpg", "Movie2.jpg", "Movie3.jpg",    "Movie4.jpg",
         "Movie5.jpg",  "Movie6.jpg", "Movie7.jpg", "Movie8.jpg", "Background.jpg"};
     static constexpr const char* kWelcomeFile = "wellcome.jpg";
     static constexpr const char* kSmallWindowFile = "SmallWindow.jpg";

@@ -6,9 +6,11 @@
 #include "common/product_version.h"
 #include "tutor/practice/tutor_pictures.h"
 
-WelcomeWindow::WelcomeWindow(const QImage& picture, TutorPictures& pictures,
-                             MessageSink& messages, QWidget* parent)
-    : QDialog(parent, Qt::SplashScreen), picture_(picture), pictures_(pictures),
+WelcomeWindow::WelcomeWindow(const QImage& picture, TutorPictures& pictures, MessageSink& messages,
+                             QWidget* parent)
+    : QDialog(parent, Qt::SplashScreen),
+      picture_(picture),
+      pictures_(pictures),
       messages_(messages) {
     setObjectName(QStringLiteral("WelcomeWindow"));
     setWindowTitle(QString::fromLatin1(kKelvaneName));

@@ -145,11 +145,11 @@ class Program {
   public:
     explicit Program(bool newUser = false) {
         DataPaths::SetProgramFolder(folder.path());
-        WriteLineFile(folder.File("config/00000409.kdd"),
-                      {"00000409", "60:20:1:a:A::0:", "60:36:1:s:S::1:", "60:52:1:d:D::2:",
-                       "60:68:1:f:F::3:", "60:116:1:j:J::6:", "60:132:1:k:K::7:",
-                       "60:148:1:l:L::8:", "99:60:120: :::4:", "20:0:1:\t:::0:",
-                       "40:250:1:\xA4:::9:", "20:40:1:\xE9:::2:"});
+        WriteLineFile(
+            folder.File("config/00000409.kdd"),
+            {"00000409", "60:20:1:a:A::0:", "60:36:1:s:S::1:", "60:52:1:d:D::2:", "60:68:1:f:F::3:",
+             "60:116:1:j:J::6:", "60:132:1:k:K::7:", "60:148:1:l:L::8:", "99:60:120: :::4:",
+             "20:0:1:\t:::0:", "40:250:1:\xA4:::9:", "20:40:1:\xE9:::2:"});
         WriteLineFile(folder.File("lessons/00000409_a.ddd"),
                       {"00000409_a", "Home row", "asdf:1:60:5:", "asdf jkl", "fdsa", "", "Enter",
                        "as:1:60:5:", "as\xA4", "", "Accent", "e:1:60:5:", "\xE9s"});
@@ -159,8 +159,8 @@ class Program {
         profile.setCourse("00000409", "_a");
         frame = std::make_unique<CMainFrame>(settingsStore, boxes, &panel, panel);
         session = std::make_unique<PracticeSession>(
-            PracticeSession::Services{clock, course, log, profile, settings, panel, *frame,
-                                      boxes, workers, workers},
+            PracticeSession::Services{clock, course, log, profile, settings, panel, *frame, boxes,
+                                      workers, workers},
             "petr", newUser);
         commands = std::make_unique<MainFrameCommands>(MainFrameCommands::Services{
             *session, course, log, profile, settings, keyboard, switcher, pictures, panel, panel,
@@ -236,7 +236,9 @@ class KelvaneMainFrameTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { UrlOpener::Replace([](const QUrl&) { return false; }); }
+    void init() {
+        UrlOpener::Replace([](const QUrl&) { return false; });
+    }
     void cleanup() { UrlOpener::Replace({}); }
 
     // --- Menu, title, size ---
@@ -347,8 +349,9 @@ class KelvaneMainFrameTest : public QObject {
         QCOMPARE(program.answerer.seen.size(), 1u);
         QVERIFY(program.frame->findChild<HelpWindow*>() == nullptr);
 
-        program.folder.Write("help/kelvane/index.html",
-                             "<html><head><title>Kelvane Help</title></head><body>Hi</body></html>");
+        program.folder.Write(
+            "help/kelvane/index.html",
+            "<html><head><title>Kelvane Help</title></head><body>Hi</body></html>");
         program.frame->Action(TutorCommand::Help)->trigger();
         QCOMPARE(program.answerer.seen.size(), 1u);
         HelpWindow* help = program.frame->findChild<HelpWindow*>();
@@ -470,10 +473,9 @@ class KelvaneMainFrameTest : public QObject {
             QTRY_COMPARE(QApplication::focusWidget(), program.frame.get());
             // Alt alone as the desktop reports it: a shortcut check and a press with the Alt
             // modifier, a release without.
-            for (auto [type, modifiers] :
-                 {std::pair{QEvent::ShortcutOverride, Qt::AltModifier},
-                  std::pair{QEvent::KeyPress, Qt::AltModifier},
-                  std::pair{QEvent::KeyRelease, Qt::NoModifier}}) {
+            for (auto [type, modifiers] : {std::pair{QEvent::ShortcutOverride, Qt::AltModifier},
+                                           std::pair{QEvent::KeyPress, Qt::AltModifier},
+                                           std::pair{QEvent::KeyRelease, Qt::NoModifier}}) {
                 QKeyEvent alt(type, Qt::Key_Alt, modifiers);
                 QApplication::sendEvent(QApplication::focusWidget(), &alt);
             }
@@ -484,6 +486,17 @@ class KelvaneMainFrameTest : public QObject {
         }
         QApplication::setStyle(previous);
         QVERIFY(altSelectsTheMenu);
+    }
+
+    void AltWithALetterStillOpensItsMenu() {
+        Program program;
+        QVERIFY(program.Start(0));
+        QTRY_COMPARE(QApplication::focusWidget(), program.frame.get());
+        QTest::keyClick(program.frame->windowHandle(), Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QCOMPARE(QApplication::activePopupWidget(), TopMenu(*program.frame, "&Program"));
+        QApplication::activePopupWidget()->close();
+        QCOMPARE(program.state().strokeCount, 0);
     }
 
     // --- Focus and the practice timer ---

@@ -3,8 +3,8 @@
 // watch over modal windows.
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -165,7 +165,8 @@ class SmallWindowsTest : public QObject {
             ModalAnswerer::Press(Qt::Key_Return), ModalAnswerer::Press(Qt::Key_Escape),
             ModalAnswerer::Press(Qt::Key_Return), ModalAnswerer::Press(Qt::Key_Escape)};
         QVERIFY(boxes.AskYesNo("Kelvane", "Do you want to save your user settings on a diskette?"));
-        QVERIFY(!boxes.AskYesNo("Kelvane", "Do you want to save your user settings on a diskette?"));
+        QVERIFY(
+            !boxes.AskYesNo("Kelvane", "Do you want to save your user settings on a diskette?"));
         QVERIFY(boxes.AskRetryDiscard("Kelvane", "An unknown error occurred while accessing x."));
         QVERIFY(!boxes.AskRetryDiscard("Kelvane", "An unknown error occurred while accessing x."));
     }
@@ -200,8 +201,7 @@ class SmallWindowsTest : public QObject {
         QCOMPARE(passed.repeatButton()->text(), QString("Repeat Lesson"));
 
         EndOfLessonDialog ownText(
-            EndOfLessonDialogModel("petr", false, EndOfLessonDialogModel::kOwnTextNumber),
-            nullptr);
+            EndOfLessonDialogModel("petr", false, EndOfLessonDialogModel::kOwnTextNumber), nullptr);
         ownText.show();
         QVERIFY(!ownText.nextButton()->isVisible());
         QCOMPARE(ownText.repeatButton()->text(), QString("Repeat Text"));
@@ -238,7 +238,8 @@ class SmallWindowsTest : public QObject {
                 QTest::keyClick(button, Qt::Key_Space);
             }
         });
-        const EndOfLessonChoice choice = boxes.EndOfLesson(EndOfLessonDialogModel("petr", passed, 2));
+        const EndOfLessonChoice choice =
+            boxes.EndOfLesson(EndOfLessonDialogModel("petr", passed, 2));
         QCOMPARE(choice.nextLesson, nextLesson);
         QCOMPARE(choice.exit, exit);
     }
