@@ -456,13 +456,6 @@ INSTANTIATE_TEST_SUITE_P(
                     CommandCase{TutorCommand::Settings, "Settings"},
                     CommandCase{TutorCommand::Results, "Results"}));
 
-TEST(MainFrameCommands, HelpAndAboutBelongToTheWindow) {
-    CommandsFixture f;
-    EXPECT_FALSE(f.commands->Run(TutorCommand::Help));
-    EXPECT_FALSE(f.commands->Run(TutorCommand::About));
-    EXPECT_TRUE(f.events.empty());
-}
-
 TEST(MainFrameCommands, LessonDescriptionNamesTheMenuPathUntilALessonIsChosen) {
     CommandsFixture f;
     f.commands->Run(TutorCommand::LessonDescription);

@@ -98,11 +98,6 @@ class SmallWindowsTest : public QObject {
         QCOMPARE(shown.pixelColor(shown.width() - 3, shown.height() - 3), QColor(0, 150, 0));
     }
 
-    void NoteBreaksItsLinesAtCarriageReturnLineFeed() {
-        NoteBox note("Note: \r\nHome row", QImage());
-        QCOMPARE(note.textLabel()->text(), QString("Note: \nHome row"));
-    }
-
     // --- The Info window through the service ---
 
     void InfoBoxQuestionIsAnsweredByEnterAndEscape() {

@@ -47,12 +47,6 @@ class InfoBoxTest : public QObject {
         QVERIFY(!box.repeatBox()->isVisible());
     }
 
-    void CodePageTextIsShownAsItsCharacters() {
-        // 0x9A is "s with caron" in Windows-1250.
-        InfoBox box("Ko\x9Aile", InfoBox::Form::Notice, false);
-        QCOMPARE(box.textLabel()->text(), QString::fromUtf8("Košile"));
-    }
-
     void QuestionIsAnsweredByKeys_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("answer");
