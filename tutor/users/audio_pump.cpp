@@ -95,17 +95,24 @@ void AudioPump::Record(const HandOver& handOver) {
     nextHandOver_ = (nextHandOver_ + 1) % handOvers_.size();
 }
 
-std::optional<std::chrono::steady_clock::time_point> AudioPump::HeardAt(
-    std::int64_t frame) const {
+std::optional<AudioPump::HandOver> AudioPump::HandOverOf(std::int64_t frame) const {
     std::lock_guard lock(handOverMutex_);
     for (const HandOver& handOver : handOvers_) {
         if (handOver.firstFrame >= 0 && frame >= handOver.firstFrame &&
             frame < handOver.firstFrame + handOver.frames) {
-            const std::int64_t ahead = handOver.delayFrames + (frame - handOver.firstFrame);
-            return handOver.time + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                       std::chrono::duration<double>(
-                                           static_cast<double>(ahead) / mixer_.sampleRate()));
+            return handOver;
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::chrono::steady_clock::time_point> AudioPump::HeardAt(std::int64_t frame) const {
+    const std::optional<HandOver> handOver = HandOverOf(frame);
+    if (!handOver) {
+        return std::nullopt;
+    }
+    const std::int64_t ahead = handOver->delayFrames + (frame - handOver->firstFrame);
+    return handOver->time +
+           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+               std::chrono::duration<double>(static_cast<double>(ahead) / mixer_.sampleRate()));
 }

@@ -49,6 +49,8 @@ class AudioPump {
     /// When the frame of the mixer will be heard: the hand-over of its block plus the
     /// stream's latency then. Nothing when the block is not among the last ones handed over.
     std::optional<std::chrono::steady_clock::time_point> HeardAt(std::int64_t frame) const;
+    /// The hand-over of the block that held the frame, if it is among the last ones.
+    std::optional<HandOver> HandOverOf(std::int64_t frame) const;
 
   private:
     void Run();

@@ -157,6 +157,9 @@ bool SoundMixer::MixVoice(Playing& playing, std::size_t frames) {
     Voice& voice = *playing.request.voice;
     if (playing.position == 0) {
         voice.startFrame_.store(renderedFrames_.load(), std::memory_order_release);
+        if (playing.request.kind != Kind::Silence) {
+            lastOnsetFrame_.store(renderedFrames_.load());
+        }
     }
     const std::int64_t length = voice.frames();
     for (std::size_t i = 0; i < frames; ++i) {

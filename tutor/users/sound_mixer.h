@@ -95,6 +95,9 @@ class SoundMixer {
     void WaitForRequest(std::chrono::milliseconds timeout);
     /// Frames rendered since the start.
     std::int64_t renderedFrames() const { return renderedFrames_.load(); }
+    /// The frame where the latest sound (not a silence) began, -1 before the first: lets a
+    /// measurement find the onset of a sound asked for by code it does not hold.
+    std::int64_t lastOnsetFrame() const { return lastOnsetFrame_.load(); }
 
   private:
     enum class Kind { Wav, Tone, Click, Silence };
@@ -135,4 +138,5 @@ class SoundMixer {
     std::vector<float> mix_;
     double gain_ = 1.0;
     std::atomic<std::int64_t> renderedFrames_{0};
+    std::atomic<std::int64_t> lastOnsetFrame_{-1};
 };

@@ -87,25 +87,24 @@ TEST_P(MidiPortChoice, PicksThePortOfTheDeviceNumber) {
 }
 
 const std::vector<MidiPortInfo> kPorts = {
-    Port("Midi Through Port-0", false, true),  Port("Read-only keyboard", false, true, false),
-    Port("FLUID Synth", true, false),          Port("USB MIDI out", false, true),
-    Port("Timidity port 0", true, false),      Port("Capture only", true, false, false),
+    Port("Midi Through Port-0", false, true), Port("Read-only keyboard", false, true, false),
+    Port("FLUID Synth", true, false),         Port("USB MIDI out", false, true),
+    Port("Timidity port 0", true, false),     Port("Capture only", true, false, false),
 };
 
-INSTANTIATE_TEST_SUITE_P(
-    Ports, MidiPortChoice,
-    testing::Values(ChooseCase{"DefaultIsTheFirstSynthesizer", kPorts, -1, 2},
-                    ChooseCase{"NumbersCountWritableOutputs0", kPorts, 0, 0},
-                    ChooseCase{"NumbersCountWritableOutputs1", kPorts, 1, 2},
-                    ChooseCase{"NumbersCountWritableOutputs3", kPorts, 3, 4},
-                    ChooseCase{"NumberPastTheLast", kPorts, 4, std::nullopt},
-                    ChooseCase{"NoSynthesizer",
-                               {Port("Midi Through Port-0", false, true),
-                                Port("Read-only synth", true, false, false)},
-                               -1,
-                               std::nullopt},
-                    ChooseCase{"NoPorts", {}, -1, std::nullopt},
-                    ChooseCase{"OtherDefaultNumbers", kPorts, -2, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ports, MidiPortChoice,
+                         testing::Values(ChooseCase{"DefaultIsTheFirstSynthesizer", kPorts, -1, 2},
+                                         ChooseCase{"NumbersCountWritableOutputs0", kPorts, 0, 0},
+                                         ChooseCase{"NumbersCountWritableOutputs1", kPorts, 1, 2},
+                                         ChooseCase{"NumbersCountWritableOutputs3", kPorts, 3, 4},
+                                         ChooseCase{"NumberPastTheLast", kPorts, 4, std::nullopt},
+                                         ChooseCase{"NoSynthesizer",
+                                                    {Port("Midi Through Port-0", false, true),
+                                                     Port("Read-only synth", true, false, false)},
+                                                    -1,
+                                                    std::nullopt},
+                                         ChooseCase{"NoPorts", {}, -1, std::nullopt},
+                                         ChooseCase{"OtherDefaultNumbers", kPorts, -2, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -129,8 +129,13 @@ TEST(SoundMixer, RequestsStartAtTheNextBlock) {
     EXPECT_TRUE(mixer.Busy());
     Block out = Render(mixer, 256);
     EXPECT_EQ(wav->startFrame(), 300);
+    EXPECT_EQ(mixer.lastOnsetFrame(), 300);
     EXPECT_EQ(out[0], 1000);
     EXPECT_EQ(mixer.renderedFrames(), 556);
+    // A pause is no onset.
+    mixer.PlaySilence(10);
+    Render(mixer, 10);
+    EXPECT_EQ(mixer.lastOnsetFrame(), 300);
 }
 
 TEST(SoundMixer, StopFadesTheWavOutWithoutAClick) {
@@ -205,8 +210,8 @@ TEST(SoundMixer, LoudMixIsTurnedDownNotClipped) {
     EXPECT_GE(Peak(out), limit - 2);
     // Every frame is the plain sum scaled by one factor: the waves keep their shape.
     const double factor = limit / *std::max_element(sum.begin(), sum.end(), [](double a, double b) {
-        return std::abs(a) < std::abs(b);
-    });
+                              return std::abs(a) < std::abs(b);
+                          });
     for (std::size_t f = 0; f < out.size(); ++f) {
         EXPECT_NEAR(out[f], sum[f] * std::abs(factor), 1.5) << f;
     }

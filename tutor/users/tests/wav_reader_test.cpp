@@ -148,56 +148,48 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"NotWave", kGood.substr(0, 8) + "AVI " + kGood.substr(12), "not a RIFF WAVE"},
         BadCase{"RiffSizePastEnd", With([](WavSpec& s) { s.riffSize = 1000; }), "RIFF size"},
         BadCase{"RiffSizeHuge", With([](WavSpec& s) { s.riffSize = 0xFFFFFFFF; }), "RIFF size"},
-        BadCase{"DataSizePastEnd", With([](WavSpec& s) { s.dataSize = 100; }),
-                "runs past the end"},
+        BadCase{"DataSizePastEnd", With([](WavSpec& s) { s.dataSize = 100; }), "runs past the end"},
         BadCase{"DataSizeHuge", With([](WavSpec& s) { s.dataSize = 0xFFFFFFF0; }),
                 "runs past the end"},
-        BadCase{"RiffEndsInsideData",
-                With([](WavSpec& s) { s.riffSize = 4 + 24 + 8 + 4; }), "runs past the end"},
+        BadCase{"RiffEndsInsideData", With([](WavSpec& s) { s.riffSize = 4 + 24 + 8 + 4; }),
+                "runs past the end"},
         BadCase{"ShortFmt", With([](WavSpec& s) { s.fmtBodySize = 14; }), "shorter than 16"},
         BadCase{"TwoFmt", With([](WavSpec& s) { s.chunksBeforeData = MakeWav(s).substr(12, 24); }),
                 "two fmt"},
-        BadCase{"TwoData",
-                With([](WavSpec& s) { s.chunksAfterData = Chunk("data", Pcm16({5})); }),
+        BadCase{"TwoData", With([](WavSpec& s) { s.chunksAfterData = Chunk("data", Pcm16({5})); }),
                 "two data"},
         BadCase{"DataBeforeFmt", With([](WavSpec& s) { s.dataBeforeFmt = true; }),
                 "before the fmt"},
         BadCase{"NoFmt", With([](WavSpec& s) { s.omitFmt = true; }), "before the fmt"},
-        BadCase{"NoFmtNoData",
-                With([](WavSpec& s) {
+        BadCase{"NoFmtNoData", With([](WavSpec& s) {
                     s.omitFmt = true;
                     s.omitData = true;
                 }),
                 "no fmt"},
         BadCase{"NoData", With([](WavSpec& s) { s.omitData = true; }), "no data"},
-        BadCase{"PartialFrame",
-                With([](WavSpec& s) {
+        BadCase{"PartialFrame", With([](WavSpec& s) {
                     s.channels = 2;
                     s.data = Pcm16({1, 2, 3});
                 }),
                 "whole number of frames"},
         BadCase{"Float", With([](WavSpec& s) { s.formatTag = 3; }), "not PCM"},
         BadCase{"Adpcm", With([](WavSpec& s) { s.formatTag = 2; }), "not PCM"},
-        BadCase{"ExtensibleFloat",
-                With([](WavSpec& s) {
+        BadCase{"ExtensibleFloat", With([](WavSpec& s) {
                     s.formatTag = 0xFFFE;
                     s.fmtExtra = ExtensibleTail(3, 16);
                 }),
                 "not PCM"},
-        BadCase{"ExtensibleTooShort",
-                With([](WavSpec& s) {
+        BadCase{"ExtensibleTooShort", With([](WavSpec& s) {
                     s.formatTag = 0xFFFE;
                     s.fmtExtra = ExtensibleTail(1, 16).substr(0, 10);
                 }),
                 "extensible"},
-        BadCase{"TwentyFourBit",
-                With([](WavSpec& s) {
+        BadCase{"TwentyFourBit", With([](WavSpec& s) {
                     s.bits = 24;
                     s.data = std::string(6, '\0');
                 }),
                 "8-bit and 16-bit"},
-        BadCase{"ThreeChannels",
-                With([](WavSpec& s) {
+        BadCase{"ThreeChannels", With([](WavSpec& s) {
                     s.channels = 3;
                     s.data = Pcm16({1, 2, 3});
                 }),

@@ -35,9 +35,9 @@ std::string MakeWav(const WavSpec& spec) {
     fmtBody.resize(spec.fmtBodySize, '\0');
     fmtBody += spec.fmtExtra;
     const std::string fmt = Chunk("fmt ", fmtBody);
-    std::string data = "data" +
-                       Le32Bytes(spec.dataSize.value_or(static_cast<std::uint32_t>(spec.data.size()))) +
-                       spec.data;
+    std::string data =
+        "data" + Le32Bytes(spec.dataSize.value_or(static_cast<std::uint32_t>(spec.data.size()))) +
+        spec.data;
     if (spec.data.size() % 2 == 1) {
         data += '\0';
     }

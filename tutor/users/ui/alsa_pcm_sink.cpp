@@ -107,7 +107,8 @@ bool AlsaPcmSink::Write(const std::int16_t* samples, int frames) {
     int left = frames;
     const auto* bytes = static_cast<const char*>(data);
     while (left > 0) {
-        snd_pcm_sframes_t written = snd_pcm_writei(pcm_, bytes, static_cast<snd_pcm_uframes_t>(left));
+        snd_pcm_sframes_t written =
+            snd_pcm_writei(pcm_, bytes, static_cast<snd_pcm_uframes_t>(left));
         if (written == -EAGAIN) {
             continue;
         }

@@ -8,9 +8,8 @@ namespace {
 
 void Quiet(const char*, int, const char*, int, const char*, ...) {}
 
-constexpr unsigned kSynthesizerTypes =
-    SND_SEQ_PORT_TYPE_SYNTH | SND_SEQ_PORT_TYPE_DIRECT_SAMPLE | SND_SEQ_PORT_TYPE_SAMPLE |
-    SND_SEQ_PORT_TYPE_SYNTHESIZER;
+constexpr unsigned kSynthesizerTypes = SND_SEQ_PORT_TYPE_SYNTH | SND_SEQ_PORT_TYPE_DIRECT_SAMPLE |
+                                       SND_SEQ_PORT_TYPE_SAMPLE | SND_SEQ_PORT_TYPE_SYNTHESIZER;
 constexpr unsigned kPassOnTypes = SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_HARDWARE |
                                   SND_SEQ_PORT_TYPE_PORT | SND_SEQ_PORT_TYPE_APPLICATION;
 constexpr unsigned kWriteCaps = SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE;
@@ -48,7 +47,8 @@ std::vector<MidiPortInfo> AlsaSequencerPort::ListPorts() const {
             info.name = snd_seq_port_info_get_name(port);
             info.synthesizer = (type & kSynthesizerTypes) != 0;
             info.passesOn = (type & kPassOnTypes) != 0;
-            info.writable = (caps & kWriteCaps) == kWriteCaps && (caps & SND_SEQ_PORT_CAP_NO_EXPORT) == 0;
+            info.writable =
+                (caps & kWriteCaps) == kWriteCaps && (caps & SND_SEQ_PORT_CAP_NO_EXPORT) == 0;
             ports.push_back(std::move(info));
         }
     }
@@ -65,10 +65,9 @@ bool AlsaSequencerPort::Open(int device) {
         return false;
     }
     snd_seq_set_client_name(seq_, "Kelvane");
-    ownPort_ = snd_seq_create_simple_port(seq_, "Metronome",
-                                          SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
-                                          SND_SEQ_PORT_TYPE_MIDI_GENERIC |
-                                              SND_SEQ_PORT_TYPE_APPLICATION);
+    ownPort_ = snd_seq_create_simple_port(
+        seq_, "Metronome", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
+        SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
     const std::vector<MidiPortInfo> ports = ListPorts();
     const std::optional<std::size_t> chosen = ChooseMidiPort(ports, device);
     if (ownPort_ < 0 || !chosen ||
