@@ -104,12 +104,24 @@ TEST(AudioPumpThread, TellsWhenAFrameIsHeard) {
     const Clock::time_point asked = Clock::now();
     SoundMixer::VoiceHandle voice = mixer.PlayTone(1000, 20);
     ASSERT_TRUE(mixer.Wait(voice, 10s));
-    const std::optional<Clock::time_point> heard = pump.HeardAt(voice->startFrame());
-    ASSERT_TRUE(heard.has_value());
-    EXPECT_GE(*heard - asked, 10ms);
-    const std::optional<Clock::time_point> end = pump.HeardAt(voice->startFrame() + 882);
-    ASSERT_TRUE(end.has_value());
-    EXPECT_NEAR(std::chrono::duration<double>(*end - *heard).count(), 0.020, 0.006);
+    // A caller is released when the last frame is rendered; its hand-over is noted just after.
+    const std::int64_t last = voice->startFrame() + 881;
+    for (int i = 0; i < 1000 && !pump.HandOverOf(last); ++i) {
+        std::this_thread::sleep_for(1ms);
+    }
+    for (std::int64_t frame : {voice->startFrame(), last}) {
+        const std::optional<AudioPump::HandOver> handOver = pump.HandOverOf(frame);
+        ASSERT_TRUE(handOver.has_value()) << frame;
+        EXPECT_LE(handOver->firstFrame, frame);
+        EXPECT_GT(handOver->firstFrame + handOver->frames, frame);
+        EXPECT_EQ(handOver->delayFrames, 441);
+        // Heard after the frames queued before its block and those before it in the block.
+        const double ahead = static_cast<double>(441 + frame - handOver->firstFrame) / 44100;
+        const std::optional<Clock::time_point> heard = pump.HeardAt(frame);
+        ASSERT_TRUE(heard.has_value());
+        EXPECT_NEAR(std::chrono::duration<double>(*heard - handOver->time).count(), ahead, 1e-6);
+        EXPECT_GE(*heard - asked, 10ms);
+    }
     EXPECT_FALSE(pump.HeardAt(mixer.renderedFrames() + 100000).has_value());
 }
 

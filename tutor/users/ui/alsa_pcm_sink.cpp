@@ -3,13 +3,22 @@
 #include <alsa/asoundlib.h>
 
 #include <cerrno>
+#include <mutex>
 
 namespace {
 
-// ALSA prints its own complaints to stderr; a machine without sound must stay quiet.
 void Quiet(const char*, int, const char*, int, const char*, ...) {}
 
+// A hand-over that finds no room even after this long drops the rest of its block rather than
+// hold the pump (and so the program's closing) on a device that has stopped.
+constexpr int kWriteWaitMs = 50;
+
 }  // namespace
+
+void AlsaPcmSink::SilenceAlsaMessages() {
+    static std::once_flag once;
+    std::call_once(once, [] { snd_lib_error_set_handler(&Quiet); });
+}
 
 AlsaPcmSink::AlsaPcmSink(std::string device) : device_(std::move(device)) {}
 
@@ -18,11 +27,15 @@ AlsaPcmSink::~AlsaPcmSink() {
 }
 
 bool AlsaPcmSink::Open(int sampleRate) {
-    snd_lib_error_set_handler(&Quiet);
-    if (snd_pcm_open(&pcm_, device_.c_str(), SND_PCM_STREAM_PLAYBACK, 0) < 0) {
+    SilenceAlsaMessages();
+    // Opened without blocking: a blocking open of a busy card waits until it is free, and the
+    // pump's thread must always be able to end. Writes then block again, but only ever for a
+    // period that has room.
+    if (snd_pcm_open(&pcm_, device_.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
         pcm_ = nullptr;
         return false;
     }
+    snd_pcm_nonblock(pcm_, 0);
     // The period is a quarter of the buffer, so a request waits at most about 5 ms for its
     // block and is heard at most kMaxBufferMs after that.
     const unsigned latencyUs = kMaxBufferMs * 1000;
@@ -67,6 +80,11 @@ PcmSink::Room AlsaPcmSink::WaitForRoom(int timeoutMs) {
         if (avail >= periodFrames_) {
             return Room::Ready;
         }
+        // A buffer that is not a whole number of periods can stay just short of the start
+        // threshold; once no further period fits, the stream must run.
+        if (snd_pcm_state(pcm_) == SND_PCM_STATE_PREPARED) {
+            snd_pcm_start(pcm_);
+        }
         // Before the stream has started (the buffer is not yet full) room is there at once;
         // once it runs, the wait ends when the device has played a period.
         const int waited = snd_pcm_wait(pcm_, timeoutMs);
@@ -106,10 +124,13 @@ bool AlsaPcmSink::Write(const std::int16_t* samples, int frames) {
     }
     int left = frames;
     const auto* bytes = static_cast<const char*>(data);
-    while (left > 0) {
-        snd_pcm_sframes_t written =
+    for (int attempt = 0; left > 0 && attempt < 16; ++attempt) {
+        const snd_pcm_sframes_t written =
             snd_pcm_writei(pcm_, bytes, static_cast<snd_pcm_uframes_t>(left));
         if (written == -EAGAIN) {
+            if (snd_pcm_wait(pcm_, kWriteWaitMs) == 0) {
+                break;
+            }
             continue;
         }
         if (written < 0) {

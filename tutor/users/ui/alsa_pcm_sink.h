@@ -28,6 +28,10 @@ class AlsaPcmSink final : public PcmSink {
 
     int bufferFrames() const { return bufferFrames_; }
 
+    /// ALSA prints its complaints to stderr; a machine without sound must stay quiet. Once for
+    /// the process, before the first ALSA call of any thread.
+    static void SilenceAlsaMessages();
+
   private:
     bool Recover(long error);
 

@@ -4,9 +4,9 @@
 
 #include <optional>
 
-namespace {
+#include "tutor/users/ui/alsa_pcm_sink.h"
 
-void Quiet(const char*, int, const char*, int, const char*, ...) {}
+namespace {
 
 constexpr unsigned kSynthesizerTypes = SND_SEQ_PORT_TYPE_SYNTH | SND_SEQ_PORT_TYPE_DIRECT_SAMPLE |
                                        SND_SEQ_PORT_TYPE_SAMPLE | SND_SEQ_PORT_TYPE_SYNTHESIZER;
@@ -59,8 +59,10 @@ std::vector<MidiPortInfo> AlsaSequencerPort::ListPorts() const {
 
 bool AlsaSequencerPort::Open(int device) {
     Close();
-    snd_lib_error_set_handler(&Quiet);
-    if (snd_seq_open(&seq_, "default", SND_SEQ_OPEN_OUTPUT, 0) < 0) {
+    AlsaPcmSink::SilenceAlsaMessages();
+    // Non-blocking: a synthesiser that stops reading loses beats instead of holding the
+    // metronome's thread.
+    if (snd_seq_open(&seq_, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK) < 0) {
         seq_ = nullptr;
         return false;
     }
