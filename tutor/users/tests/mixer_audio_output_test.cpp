@@ -157,12 +157,6 @@ TEST_F(MixerAudioOutputTest, NoMidiAtAllStillClicks) {
     EXPECT_GT(Peak(Render(mixer_, 2000)), 1000);
 }
 
-TEST_F(MixerAudioOutputTest, ClickPitchFollowsTheNoteTwoOctavesUp) {
-    EXPECT_EQ(MixerAudioOutput::ClickFrequencyHz(69), 1760);
-    EXPECT_EQ(MixerAudioOutput::ClickFrequencyHz(57), 880);
-    EXPECT_EQ(MixerAudioOutput::ClickFrequencyHz(60), 1047);
-}
-
 TEST_F(MixerAudioOutputTest, AnotherDeviceClosesThePortFirst) {
     MixerAudioOutput output(mixer_, &port_);
     TutorSettings settings;
