@@ -56,9 +56,9 @@ TEST(MidiDecode, TheMetronomeMessagesOfAnyChannelDecodeToTheirSettings) {
         settings.midiProgram = 100 + channel % 20;
         settings.midiNote = 30 + channel;
         settings.midiVelocity = static_cast<std::uint8_t>(1 + channel * 8);
-        EXPECT_EQ(MidiMessage::Decode(SoundFeedback::ProgramChangeMessage(settings)),
+        EXPECT_EQ(MidiMessage::Decode(SoundFeedback::programChangeMessage(settings)),
                   (MidiMessage{Kind::ProgramChange, channel, settings.midiProgram, 0}));
-        EXPECT_EQ(MidiMessage::Decode(SoundFeedback::NoteOnMessage(settings)),
+        EXPECT_EQ(MidiMessage::Decode(SoundFeedback::noteOnMessage(settings)),
                   (MidiMessage{Kind::NoteOn, channel, settings.midiNote, settings.midiVelocity}));
     }
 }

@@ -77,7 +77,7 @@ class LinuxAudioOutputTest : public QObject {
             feedback.playMetronomeNote(settings);
             QVERIFY(feedback.midiOpen());
             QVERIFY(!output.pump().onDevice());
-            feedback.CloseMidi();
+            feedback.closeMidi();
         }
         QVERIFY(toneTime >= 100ms);
         QVERIFY(toneTime < 2s);
