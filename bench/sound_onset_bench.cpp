@@ -42,6 +42,15 @@ void BM_KeystrokeToSoundOnset(benchmark::State& state) {
         state.SkipWithError("no sound device (start a PulseAudio null sink, see the top)");
         return;
     }
+    // The first periods fill the stream's buffer at once; the stream is running when it asks
+    // for more. A PulseAudio null sink that sat idle takes up to two seconds to start a new
+    // stream (its idle block is that long): that start is reported apart, not as an onset.
+    const std::int64_t filled = output.mixer().renderedFrames();
+    while (output.mixer().renderedFrames() == filled &&
+           Clock::now() - opening < std::chrono::seconds(10)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    const double streamStartMs = Ms(Clock::now() - opening);
     SoundFeedback feedback(output, std::string(KELVANE_BIN_DIR) + "/sounds/");
     KeystrokeSoundWorker worker([&feedback](bool correct) {
         if (correct) {
@@ -63,7 +72,9 @@ void BM_KeystrokeToSoundOnset(benchmark::State& state) {
         worker.RequestSound(SoundRequest::Correct);
         std::optional<AudioPump::HandOver> handOver;
         std::int64_t frame = -1;
-        while (!handOver && Clock::now() - stroke < std::chrono::seconds(1)) {
+        // Generous: on a loaded machine the sound server itself may stall now and then, and
+        // such a stroke counts with its real onset.
+        while (!handOver && Clock::now() - stroke < std::chrono::seconds(5)) {
             frame = mixer.lastOnsetFrame();
             if (frame != before) {
                 handOver = output.pump().HandOverOf(frame);
@@ -86,9 +97,12 @@ void BM_KeystrokeToSoundOnset(benchmark::State& state) {
     state.counters["onset_p50_ms"] = Percentile(onsets, 0.5);
     state.counters["onset_p99_ms"] = Percentile(onsets, 0.99);
     state.counters["onset_max_ms"] = Percentile(onsets, 1.0);
+    state.counters["onsets_over_30ms"] = static_cast<double>(
+        std::count_if(onsets.begin(), onsets.end(), [](double ms) { return ms > 30.0; }));
     state.counters["handover_p99_ms"] = Percentile(handOvers, 0.99);
     state.counters["stream_latency_p50_ms"] = Percentile(latencies, 0.5);
     state.counters["stream_latency_max_ms"] = Percentile(latencies, 1.0);
+    state.counters["stream_start_ms"] = streamStartMs;
     state.counters["period_ms"] = output.pump().devicePeriodFrames() * 1000.0 / 44100.0;
 }
 BENCHMARK(BM_KeystrokeToSoundOnset)
