@@ -69,8 +69,10 @@ TEST_F(FirstTimeWizard, OffersRecordsOfCandidatesTheSystemAccepts) {
     EXPECT_EQ(model.keyboardEntries()[0].caption, "English (US)");
     EXPECT_EQ(model.keyboardEntries()[1].caption, "Hungarian");
     EXPECT_EQ(model.keyboardEntries()[2].caption, "Numeric keypad");
-    // Every system layout is tried with activation; the keypad is no system layout.
-    EXPECT_EQ(system.requests, (Lines{"00000407", "00000409", "0000040E"}));
+    // Every system layout is asked about, none is switched to; the keypad is no system layout.
+    EXPECT_EQ(system.questions, (Lines{"00000407", "00000409", "0000040E"}));
+    EXPECT_TRUE(system.requests.empty());
+    EXPECT_EQ(system.active, "00000407");
 }
 
 TEST_F(FirstTimeWizard, DefaultKeyboardAndLevelAreSelected) {
