@@ -86,7 +86,7 @@ mkdir -p "$artifacts"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
     3>"$work/display" >"$artifacts/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 1 200); do
+for _ in $(seq 1 600); do
     if grep -q '^[0-9]' "$work/display" 2>/dev/null; then
         break
     fi
@@ -118,18 +118,23 @@ if ((with_wm)); then
         -kbdconfig "$here/e2e/matchbox_keys" >"$artifacts/wm.log" 2>&1 &
     wm_pid=$!
     # The window manager is ready once it has announced itself on the root window.
-    for _ in $(seq 1 200); do
+    wm_ready=0
+    for _ in $(seq 1 600); do
         if env "${env_args[@]}" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null |
             grep -q 'window id'; then
+            wm_ready=1
             break
         fi
         if ! kill -0 "$wm_pid" 2>/dev/null; then
-            echo "xvfb_run_test: the window manager did not start:" >&2
-            cat "$artifacts/wm.log" >&2
-            exit 2
+            break
         fi
         sleep 0.05
     done
+    if ((!wm_ready)); then
+        echo "xvfb_run_test: the window manager did not start:" >&2
+        cat "$artifacts/wm.log" >&2
+        exit 2
+    fi
 fi
 
 if [ -n "$bin_source" ]; then
