@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/message_sink.h"
+#include "common/product_version.h"
 #include "common/settings_store.h"
 #include "tester/test_data.h"
 #include "tester/tester_host.h"
@@ -12,7 +13,7 @@
 /// reach the window through the host; messages go to the sink under the product name.
 class ResultCommands {
   public:
-    static constexpr const char* kProductName = "Morvik";
+    static constexpr const char* kProductName = kMorvikName;
     static constexpr const char* kResultsFilter =
         "Morvik file (*.2mvk)|*.2mvk|All files (*.*)|*.*||";
     static constexpr const char* kUserTextFilter =

@@ -32,7 +32,7 @@ std::vector<CommandLineModes::Mode> ProgramModes() {
                  err << "kelvane: --check-data takes at most one folder\n";
                  return 1;
              }
-             DataPaths::InitForExecutable(DataPaths::ExecutablePath(), "Kelvane");
+             DataPaths::InitForExecutable(DataPaths::ExecutablePath(), kKelvaneName);
              std::string folder = arguments.empty() ? DataPaths::ProgramFolder() : arguments[0];
              return RunCheckData(folder, out);
          }});
@@ -40,7 +40,7 @@ std::vector<CommandLineModes::Mode> ProgramModes() {
         {"--report", "RUN.stat [--json]",
          "print the figures, grades, character statistics and evaluation of a run",
          [](const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-             DataPaths::InitForExecutable(DataPaths::ExecutablePath(), "Kelvane");
+             DataPaths::InitForExecutable(DataPaths::ExecutablePath(), kKelvaneName);
              return RunReport(arguments, out, err);
          }});
     return modes;
@@ -49,7 +49,7 @@ std::vector<CommandLineModes::Mode> ProgramModes() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CommandLineModes modes("kelvane", "Kelvane", std::string(kProductVersion));
+    CommandLineModes modes("kelvane", kKelvaneName, std::string(kProductVersion));
     for (CommandLineModes::Mode& mode : ProgramModes()) {
         modes.Add(std::move(mode));
     }
@@ -59,14 +59,14 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("zuv SOFTWARE"));
-    QApplication::setApplicationName(QStringLiteral("Kelvane"));
+    QApplication::setApplicationName(QString::fromLatin1(kKelvaneName));
     QApplication::setApplicationVersion(QString::fromLatin1(
         kProductVersion.data(), static_cast<qsizetype>(kProductVersion.size())));
     QGuiApplication::setDesktopFileName(QStringLiteral("kelvane"));
     QApplication::setWindowIcon(KelvaneIcon());
 
-    QtSettingsStore settings(QStringLiteral("Kelvane"));
-    PrepareProgram("Kelvane", settings);
+    QtSettingsStore settings(QString::fromLatin1(kKelvaneName));
+    PrepareProgram(kKelvaneName, settings);
 
     CMainFrame frame(settings);
     frame.show();

@@ -29,7 +29,7 @@
 
 namespace {
 
-constexpr const char* kProductName = "Morvik";
+constexpr const char* kProductName = kMorvikName;
 
 // Text each pane is sized for; the run panes and the time stay empty outside a run.
 constexpr const char* kPaneTexts[] = {"", "CAPS", "NUM", "ARROWS", "ENTER", "ERASE", "---TIME---"};

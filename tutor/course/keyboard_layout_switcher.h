@@ -4,13 +4,14 @@
 #include <string_view>
 
 #include "common/message_sink.h"
+#include "common/product_version.h"
 #include "tutor/course/system_keyboard_layouts.h"
 
 /// Switches the system to the layout of the user's keyboard type while the user practises and
 /// back to the user's own layout afterwards, telling the user when the system refuses.
 class KeyboardLayoutSwitcher {
   public:
-    static constexpr std::string_view kCaption = "Kelvane";
+    static constexpr std::string_view kCaption = kKelvaneName;
     static constexpr std::string_view kCannotSwitchMessage =
         "The current user cannot switch over to the required keyboard type. You have to "
         "install the new keyboard type on your system first.";

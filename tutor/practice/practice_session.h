@@ -124,4 +124,7 @@ class PracticeSession {
     Services s_;
     PracticeState state_;
     std::bitset<256> accepted_;
+    /// The inactivity note is open: the timer keeps ticking inside its modal event loop, and
+    /// those ticks must not stack a second note on the first.
+    bool inactivityNoteOpen_ = false;
 };

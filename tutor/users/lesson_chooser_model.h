@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "common/product_version.h"
+
 class Clock;
 class LessonCourse;
 class UserProfile;
@@ -19,7 +21,7 @@ class LessonChooserModel {
     static constexpr const char* kSkipQuestion =
         "Do you really want to go on to an advanced lesson?\nIt is necessary to practice all "
         "the previous lessons thoroughly!";
-    static constexpr const char* kQuestionCaption = "Kelvane";
+    static constexpr const char* kQuestionCaption = kKelvaneName;
     /// The image of a lesson not yet practised.
     static constexpr int kNotPractisedImage = 5;
     static constexpr int kColumnCount = 9;
@@ -57,8 +59,8 @@ class LessonChooserModel {
     void skipLesson();
 
   private:
-    Row RecordRow(int lesson) const;
-    Row NextLessonRow(int lesson) const;
+    Row recordRow(int lesson) const;
+    Row nextLessonRow(int lesson) const;
 
     const LessonCourse& course_;
     UserProfile& profile_;

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/product_version.h"
+
 class InfoBoxPrompts;
 class MessageSink;
 class UserProfile;
@@ -25,7 +27,7 @@ class LoginDialogModel {
     /// A new password must be at least this long.
     static constexpr std::size_t kMinPasswordLength = 4;
 
-    static constexpr const char* kCaption = "Kelvane";
+    static constexpr const char* kCaption = kKelvaneName;
     static constexpr const char* kIntroduction =
         "Enter your name and password.\nIn case this is your first try, the program will "
         "register you automatically. Use standard characters.";

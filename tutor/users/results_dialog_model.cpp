@@ -1,9 +1,9 @@
 #include "tutor/users/results_dialog_model.h"
 
 #include "common/text_number.h"
+#include "common/time_text.h"
 #include "tutor/users/evaluation_texts.h"
 #include "tutor/users/stroke_log.h"
-#include "tutor/users/time_text.h"
 
 ResultsDialogModel::ResultsDialogModel(const StrokeLog& log, const EvaluationTexts& texts,
                                        RandomSource& random)
@@ -63,7 +63,7 @@ std::string ResultsDialogModel::errorNowText() const {
 }
 
 std::string ResultsDialogModel::totalTimeText() const {
-    return TimeText::Span(figures_.totalMs / 1000);
+    return TimeText::SpanWithinDay(figures_.totalMs / 1000);
 }
 
 std::string ResultsDialogModel::copiedShareText() const {

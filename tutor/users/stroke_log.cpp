@@ -65,7 +65,7 @@ void StrokeLog::RemoveLast() {
     }
 }
 
-std::string StrokeLog::RecordToText(const StrokeRecord& record) {
+std::string StrokeLog::recordToText(const StrokeRecord& record) {
     std::string text = FormatInt(record.delayMs);
     text += ':';
     AppendCharacterField(text, record.expected);
@@ -75,7 +75,7 @@ std::string StrokeLog::RecordToText(const StrokeRecord& record) {
     return text;
 }
 
-bool StrokeLog::RecordFromText(std::string_view line, StrokeRecord& record) {
+bool StrokeLog::recordFromText(std::string_view line, StrokeRecord& record) {
     ColonFieldReader reader(line);
     std::int32_t delay = 0;
     std::string expected;
@@ -101,7 +101,7 @@ std::vector<std::string> StrokeLog::toLines() const {
     lines.push_back(FormatInt(speedLimit_));
     lines.push_back(FormatInt(characterCount_));
     for (const StrokeRecord& record : records_) {
-        lines.push_back(RecordToText(record));
+        lines.push_back(recordToText(record));
     }
     return lines;
 }
@@ -120,7 +120,7 @@ bool StrokeLog::fromLines(const std::vector<std::string>& lines) {
     characterCount_ = ParseLeadingInt32(LineAt(lines, 7));
     for (std::size_t i = 8; i < lines.size(); ++i) {
         StrokeRecord record;
-        if (!RecordFromText(lines[i], record)) {
+        if (!recordFromText(lines[i], record)) {
             break;
         }
         records_.push_back(record);

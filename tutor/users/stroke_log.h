@@ -67,9 +67,9 @@ class StrokeLog {
     bool fromLines(const std::vector<std::string>& lines);
 
     /// "delay:expected:" or "delay:expected:typed:", a colon written as 0xB6.
-    static std::string RecordToText(const StrokeRecord& record);
+    static std::string recordToText(const StrokeRecord& record);
     /// False when the delay or the expected character lacks its closing colon.
-    static bool RecordFromText(std::string_view line, StrokeRecord& record);
+    static bool recordFromText(std::string_view line, StrokeRecord& record);
 
   private:
     const Clock& clock_;

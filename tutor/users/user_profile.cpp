@@ -341,7 +341,7 @@ void UserProfile::setResult(std::int32_t lessonIndex, std::int64_t time, double 
                             std::int32_t speed, std::int64_t activeSeconds) {
     modified_ = true;
     if (lessonIndex >= 0 && static_cast<std::size_t>(lessonIndex) >= results_.size()) {
-        results_.push_back(LessonResult::Empty(clock_.NowSeconds()));
+        results_.push_back(LessonResult::empty(clock_.NowSeconds()));
     }
     if (lessonIndex >= 0 && static_cast<std::size_t>(lessonIndex) < results_.size()) {
         results_[static_cast<std::size_t>(lessonIndex)].merge(time, errorRate, speed,
@@ -351,7 +351,7 @@ void UserProfile::setResult(std::int32_t lessonIndex, std::int64_t time, double 
 
 void UserProfile::addEmptyResults(std::int32_t count) {
     for (std::int32_t i = 0; i < count; ++i) {
-        results_.push_back(LessonResult::Empty(clock_.NowSeconds()));
+        results_.push_back(LessonResult::empty(clock_.NowSeconds()));
     }
     modified_ = true;
 }

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr const char* kProductName = "Kelvane";
+constexpr const char* kProductName = kKelvaneName;
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "common/product_version.h"
 #include "tutor/practice/ui/kelvane_icon.h"
 
 IdlePanel::IdlePanel(QWidget* parent) : QWidget(parent), icon_(KelvaneIcon()) {
@@ -38,7 +39,7 @@ void IdlePanel::paintEvent(QPaintEvent* /*event*/) {
     painter.setFont(title);
     painter.setPen(QColor(0x2A, 0x4A, 0x56));
     painter.drawText(QRect(0, y, width(), titleHeight), Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("Kelvane"));
+                     QString::fromLatin1(kKelvaneName));
     y += titleHeight + 4;
     painter.setFont(subtitle);
     painter.setPen(QColor(0x5E, 0x74, 0x7C));

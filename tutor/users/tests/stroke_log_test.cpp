@@ -52,9 +52,9 @@ class StrokeRecordText : public testing::TestWithParam<RecordCase> {};
 
 TEST_P(StrokeRecordText, WritesAndReadsBack) {
     const RecordCase& c = GetParam();
-    EXPECT_EQ(StrokeLog::RecordToText(c.record), c.text);
+    EXPECT_EQ(StrokeLog::recordToText(c.record), c.text);
     StrokeRecord back{-1, 'x', 'y'};
-    ASSERT_TRUE(StrokeLog::RecordFromText(c.text, back));
+    ASSERT_TRUE(StrokeLog::recordFromText(c.text, back));
     EXPECT_EQ(back, c.record);
 }
 
@@ -79,7 +79,7 @@ class StrokeRecordRead : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(StrokeRecordRead, FollowsTheFieldRules) {
     StrokeRecord record{-1, 'x', 'y'};
-    EXPECT_EQ(StrokeLog::RecordFromText(GetParam().text, record), GetParam().parses)
+    EXPECT_EQ(StrokeLog::recordFromText(GetParam().text, record), GetParam().parses)
         << GetParam().text;
     if (GetParam().parses) {
         EXPECT_EQ(record, GetParam().record) << GetParam().text;

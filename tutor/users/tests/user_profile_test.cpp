@@ -129,7 +129,7 @@ TEST_F(UserProfileTest, SetResultPastTheEndAppendsOnlyOneEmptyRecord) {
     clock.SetNowSeconds(1800000000);
     profile.setResult(5, 600, 1.0, 200, 60);
     ASSERT_EQ(profile.resultCount(), 2u);
-    EXPECT_EQ(profile.result(1), LessonResult::Empty(1800000000)) << "nothing merged into it";
+    EXPECT_EQ(profile.result(1), LessonResult::empty(1800000000)) << "nothing merged into it";
 
     profile.setResult(1, 700, 1.0, 200, 60);
     EXPECT_EQ(profile.result(1).bestTime, 700);

@@ -1,4 +1,4 @@
-#include "tools/linefile/text_lines.h"
+#include "common/text_lines.h"
 
 std::vector<std::string> SplitTextLines(std::string_view text) {
     std::vector<std::string> lines;
