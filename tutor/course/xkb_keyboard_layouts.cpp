@@ -12,7 +12,7 @@ std::string XkbKeyboardLayouts::ActiveLayoutName() const {
 }
 
 bool XkbKeyboardLayouts::IsAvailable(const std::string& name) const {
-    return name.empty() ||
+    return name.empty() || !XkbGroupChoice::KnownLayout(name).empty() ||
            XkbGroupChoice::FromRulesNames(keyboard_->RulesNames()).GroupFor(name) >= 0;
 }
 

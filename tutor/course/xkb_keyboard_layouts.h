@@ -18,6 +18,9 @@ class XkbKeyboardLayouts final : public SystemKeyboardLayouts {
 
     /// Empty when the locked group is not one the configuration lists.
     std::string ActiveLayoutName() const override;
+    /// A configured layout, or a keyboard type of our courses: X has a layout for each of
+    /// them, which the user may add to the configuration. Switching to one that is not
+    /// configured is refused, as the configuration is the user's.
     bool IsAvailable(const std::string& name) const override;
     /// An empty name (no layout was known when it was remembered) asks for nothing and
     /// succeeds.

@@ -54,8 +54,8 @@ class SystemKeyboardLayoutsFactoryTest : public QObject {
             QVERIFY(dynamic_cast<XkbKeyboardLayouts*>(layouts.get()) != nullptr);
             // A fresh X server types US English.
             QCOMPARE(layouts->ActiveLayoutName(), std::string("00000409"));
-            QVERIFY(layouts->IsAvailable("00000409"));
-            QVERIFY(!layouts->IsAvailable("00000407"));
+            QVERIFY(layouts->LoadAndActivate("00000409"));
+            QVERIFY(!layouts->LoadAndActivate("00000407"));
         } else {
             QVERIFY(dynamic_cast<NoSystemKeyboardLayouts*>(layouts.get()) != nullptr);
         }
