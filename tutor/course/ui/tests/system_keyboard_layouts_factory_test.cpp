@@ -52,10 +52,13 @@ class SystemKeyboardLayoutsFactoryTest : public QObject {
         QVERIFY(layouts != nullptr);
         if (QGuiApplication::platformName() == QLatin1String("xcb")) {
             QVERIFY(dynamic_cast<XkbKeyboardLayouts*>(layouts.get()) != nullptr);
-            // A fresh X server types US English.
-            QCOMPARE(layouts->ActiveLayoutName(), std::string("00000409"));
-            QVERIFY(layouts->LoadAndActivate("00000409"));
-            QVERIFY(!layouts->LoadAndActivate("00000407"));
+            if (!qEnvironmentVariableIsEmpty("KELVANE_XVFB_DISPLAY")) {
+                // A fresh X server types US English.
+                QCOMPARE(layouts->ActiveLayoutName(), std::string("00000409"));
+            }
+            // Only questions: on a display of a person, nothing may change.
+            QVERIFY(layouts->IsAvailable("00000407"));
+            QVERIFY(!layouts->IsAvailable("0000040E"));
         } else {
             QVERIFY(dynamic_cast<NoSystemKeyboardLayouts*>(layouts.get()) != nullptr);
         }
