@@ -58,7 +58,8 @@ teardown() {
     trap - EXIT INT TERM
     # The test's own process group first (a program it left running), then the window
     # manager and the server: every process here is one this script started.
-    if [ -n "$command_pid" ] && kill -0 "$command_pid" 2>/dev/null; then
+    # The group outlives its leader while a program started in the background still runs.
+    if [ -n "$command_pid" ] && kill -0 -- "-$command_pid" 2>/dev/null; then
         kill -TERM -- "-$command_pid" 2>/dev/null || true
         sleep 0.5
         kill -KILL -- "-$command_pid" 2>/dev/null || true
