@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -22,7 +23,7 @@
 #include "tutor/course/keyboard.h"
 #include "tutor/course/keyboard_layout_switcher.h"
 #include "tutor/course/lesson_course.h"
-#include "tutor/course/no_system_keyboard_layouts.h"
+#include "tutor/course/ui/system_keyboard_layouts_factory.h"
 #include "tutor/practice/main_frame_commands.h"
 #include "tutor/practice/practice_session.h"
 #include "tutor/practice/practice_workers.h"
@@ -36,6 +37,7 @@
 #include "tutor/users/sound_feedback.h"
 #include "tutor/users/stroke_log.h"
 #include "tutor/users/tutor_settings.h"
+#include "tutor/users/ui/linux_audio_output.h"
 #include "tutor/users/user_profile.h"
 
 namespace {
@@ -97,6 +99,13 @@ int main(int argc, char** argv) {
     QtSettingsStore settings(QString::fromLatin1(kKelvaneName));
     PrepareProgram(kKelvaneName, settings);
 
+    // The one sound output of the program: its stream opens now on a thread of its own, so the
+    // first stroke is heard at once; without a sound device everything stays silent. It lives
+    // until the end of main, longer than every window and worker that plays through it, and
+    // ends the waits of a playing sound before they close, so closing never waits for one.
+    LinuxAudioOutput audio;
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&audio] { audio.Shutdown(); });
+
     TutorMessageBoxes boxes;
     ProgramPictures pictures(DataPaths::DataPath("pictures", ""));
     if (!pictures.LoadProgramPictures()) {
@@ -118,9 +127,9 @@ int main(int argc, char** argv) {
     LessonCourse course;
     Keyboard keyboard;
     TutorSettings tutorSettings;
-    // STAND-IN until the layouts branch is merged: its factory picks XKB on X11.
-    NoSystemKeyboardLayouts systemLayouts;
-    KeyboardLayoutSwitcher layouts(systemLayouts, boxes);
+    const std::unique_ptr<SystemKeyboardLayouts> systemLayouts =
+        SystemKeyboardLayoutsFactory::Create();
+    KeyboardLayoutSwitcher layouts(*systemLayouts, boxes);
     // STAND-IN until the dialogs branches are merged.
     PendingTutorDialogs dialogs(profile, course, boxes, boxes);
     boxes.SetTutorDialogs(&dialogs);
@@ -134,8 +143,6 @@ int main(int argc, char** argv) {
     // STAND-IN until the panel branch is merged; the window owns its panel.
     auto* panel = new PendingTextPanel(course, pictures);
     CMainFrame frame(settings, boxes, panel, *panel);
-    // STAND-IN until the sound branch is merged.
-    PendingAudioOutput audio;
     SoundFeedback feedback(audio, DataPaths::DataPath("sounds", ""));
     PracticeWorkers workers(feedback, *panel);
     PracticeSession session(

@@ -1,19 +1,17 @@
 #pragma once
 
 // Stand-ins for parts built on other branches, so the program runs end to end until they are
-// merged: the practice panel (TextPanel), the sound output (AudioOutput) and the dialogs of
-// TutorDialogs. Each is deliberately plain and is to be replaced, not extended.
+// merged: the practice panel (TextPanel) and the dialogs of TutorDialogs. Each is
+// deliberately plain and is to be replaced, not extended.
 
 #include <QWidget>
 
-#include <mutex>
 #include <optional>
 #include <string>
 
 #include "tutor/practice/panel_layout.h"
 #include "tutor/practice/practice_text_panel.h"
 #include "tutor/practice/tutor_dialogs.h"
-#include "tutor/users/audio_output.h"
 
 class InfoBoxPrompts;
 class LessonCourse;
@@ -43,19 +41,6 @@ class PendingTextPanel final : public QWidget, public PracticeTextPanel, public 
     const LessonCourse& course_;
     const ProgramPictures& pictures_;
     PanelState state_;
-};
-
-/// STAND-IN for the sound output: silent, and nothing waits.
-class PendingAudioOutput final : public AudioOutput {
-  public:
-    void PlayWav(const std::string&, bool) override {}
-    void StopWav() override {}
-    void Tone(int, int) override {}
-    void Pause(int) override {}
-    bool MidiOpen(int) override { return false; }
-    void MidiReset() override {}
-    void MidiShortMessage(std::uint32_t) override {}
-    void MidiClose() override {}
 };
 
 /// STAND-IN for the tutor's dialogs: the login and the lesson choice through plain input

@@ -203,6 +203,7 @@ void MainFrameCommands::ApplyKeyboard() {
     s_.session.SetAcceptedCharacters(s_.keyboard.AcceptedCharacters());
     s_.course.Reload(keyboardId, s_.profile.courseName());
     s_.layouts.ActivateLayout(keyboardId);
+    s_.frame.ShowStatusText(s_.layouts.statusText());
     LoadAppearancePictures();
 }
 

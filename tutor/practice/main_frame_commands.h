@@ -107,7 +107,8 @@ class MainFrameCommands final : public EndOfLessonActions {
     void DropFiles(const std::vector<std::string>& paths);
 
     /// The user's keyboard type: its characters accepted, its course loaded, the system's
-    /// layout switched to it and the appearance's pictures loaded.
+    /// layout switched to it (the status bar says when the system refuses) and the
+    /// appearance's pictures loaded.
     void ApplyKeyboard();
     /// The appearance's pictures, the panel's layout and the window's height for it.
     void ApplyLayout();

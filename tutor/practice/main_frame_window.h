@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 /// The main window as its commands need it besides the practice engine's PracticeWindow: its
 /// size for the practice panel, its placement, closing and the end of the program.
 class MainFrameWindow {
@@ -17,4 +19,6 @@ class MainFrameWindow {
     virtual void SavePlacement() = 0;
     /// Puts the window where its stored placement says.
     virtual void RestorePlacement() = 0;
+    /// One line in the status bar (code-page text); empty clears it.
+    virtual void ShowStatusText(const std::string& text) = 0;
 };

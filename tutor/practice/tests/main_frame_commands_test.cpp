@@ -137,9 +137,11 @@ class FakeFrame final : public MainFrameWindow {
         }
     }
     void RestorePlacement() override { events_.push_back("RestorePlacement"); }
+    void ShowStatusText(const std::string& text) override { statusText = text; }
 
     std::vector<int> neededHeights;
     std::function<void()> whilePlacementSaved;
+    std::string statusText;
 
   private:
     Events& events_;
@@ -187,6 +189,7 @@ class FakeLayouts final : public SystemKeyboardLayouts {
   public:
     explicit FakeLayouts(Events& events) : events_(events) {}
     std::string ActiveLayoutName() const override { return active; }
+    bool IsAvailable(const std::string& name) const override { return refused.count(name) == 0; }
     bool LoadAndActivate(const std::string& name) override {
         events_.push_back("Layout " + name);
         if (refused.count(name) != 0) {
@@ -970,6 +973,17 @@ TEST(MainFrameCommands, CloseAsksNothingForAUserOfThisComputer) {
     f.commands->Close();
     EXPECT_EQ(f.events, (Events{"Layout 00000407", "SavePlacement"}));
     EXPECT_TRUE(fs::exists(f.UserFile()));
+}
+
+TEST(MainFrameCommands, RefusedLayoutIsALineInTheStatusBar) {
+    CommandsFixture f;
+    f.layouts.refused.insert("00000409");
+    f.commands->Start();
+    EXPECT_EQ(f.frame.statusText, KeyboardLayoutSwitcher::kCannotSwitchMessage);
+    EXPECT_TRUE(f.messages.messages.empty());
+    f.layouts.refused.clear();
+    f.commands->ApplyKeyboard();
+    EXPECT_EQ(f.frame.statusText, "");
 }
 
 TEST(MainFrameCommands, CloseWhenTheOriginalLayoutCannotComeBackSaysWhich) {

@@ -190,8 +190,8 @@ bool CMainFrame::mainHasFocus() const {
     return focus_ && focus_->mainHasFocus();
 }
 
-void CMainFrame::ShowStatusText(const QString& text) {
-    statusBar()->showMessage(text);
+void CMainFrame::ShowStatusText(const std::string& text) {
+    statusBar()->showMessage(ToQString(text));
 }
 
 // --- PracticeWindow ---

@@ -59,8 +59,6 @@ class CMainFrame final : public QMainWindow, public PracticeWindow, public MainF
     bool mainHasFocus() const;
     /// The exit code asked for by QuitProgram, if any.
     std::optional<int> quitCode() const { return quitCode_; }
-    /// One line in the status bar.
-    void ShowStatusText(const QString& text);
 
     // PracticeWindow
     void SetPracticeTimer() override;
@@ -78,6 +76,7 @@ class CMainFrame final : public QMainWindow, public PracticeWindow, public MainF
     void QuitProgram(int exitCode) override;
     void SavePlacement() override;
     void RestorePlacement() override;
+    void ShowStatusText(const std::string& text) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
