@@ -105,7 +105,8 @@ TEST(PanelLayout, KeyboardWithoutHandsSitsAtTheBottom) {
 }
 
 TEST(PanelLayout, AWindowLowerThanNeededKeepsNoNegativeAreas) {
-    const PanelLayout layout = PanelLayout::Compute(TypewriterMetrics(), 600, 150, true, true, true);
+    const PanelLayout layout =
+        PanelLayout::Compute(TypewriterMetrics(), 600, 150, true, true, true);
     EXPECT_GT(layout.neededHeight, 150);
     EXPECT_GE(layout.text.height, 0);
     EXPECT_GE(layout.TextBackground().height, 0);

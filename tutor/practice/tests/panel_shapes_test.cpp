@@ -38,8 +38,8 @@ const PanelRect kMarkCell{100, 71, 18, 31};
 }  // namespace
 
 TEST(PanelShapes, RectangleCursorFramesItsCellOneLineInside) {
-    const Pixels pixels = Covered(PanelShapes::Cursor(CursorShape::Rectangle, kCharacterCell,
-                                                      kMarkCell));
+    const Pixels pixels =
+        Covered(PanelShapes::Cursor(CursorShape::Rectangle, kCharacterCell, kMarkCell));
     // From (x, top + 1) to (x + cw - 1, bottom - 1): 18 x 30 pixels, the frame only.
     EXPECT_TRUE(Inside(pixels, kCharacterCell));
     EXPECT_EQ(pixels.size(), 2u * 18 + 2u * 28);
@@ -51,8 +51,7 @@ TEST(PanelShapes, RectangleCursorFramesItsCellOneLineInside) {
 }
 
 TEST(PanelShapes, AxeCursorIsAStrokeAtTheCellsLeftEdge) {
-    const Pixels pixels =
-        Covered(PanelShapes::Cursor(CursorShape::Axe, kCharacterCell, kMarkCell));
+    const Pixels pixels = Covered(PanelShapes::Cursor(CursorShape::Axe, kCharacterCell, kMarkCell));
     Pixels expected;
     for (int y = 41; y <= 70; ++y) {
         expected.insert({100, y});

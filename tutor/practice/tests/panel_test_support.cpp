@@ -4,21 +4,11 @@
 
 std::vector<std::string> PanelKeyboardLines() {
     return {
-        "00000409",
-        "60:20:1:a:A::0:",
-        "60:36:1:b:B::3:",
-        "60:52:1:c:C::2:",
-        "60:68:1:x:X::1:",
-        "60:116:1:y:Y::6:",
-        "60:132:1:z:Z::7:",
-        "80:0:2:Shift:::0:",
-        "80:250:2:Shift:::9:",
-        "0:260:2:Bck:::9:",
-        "40:250:-2:\xA4:::9:",
-        "99:60:120: :::5:",
-        "60:148:1:,:::8:",
-        "60:164:1:.:::8:",
-        "40:200:1:-:_::8:",
+        "00000409",         "60:20:1:a:A::0:",     "60:36:1:b:B::3:",
+        "60:52:1:c:C::2:",  "60:68:1:x:X::1:",     "60:116:1:y:Y::6:",
+        "60:132:1:z:Z::7:", "80:0:2:Shift:::0:",   "80:250:2:Shift:::9:",
+        "0:260:2:Bck:::9:", "40:250:-2:\xA4:::9:", "99:60:120: :::5:",
+        "60:148:1:,:::8:",  "60:164:1:.:::8:",     "40:200:1:-:_::8:",
     };
 }
 
@@ -32,8 +22,8 @@ std::vector<std::string> PanelHandsLines(int groups) {
     return lines;
 }
 
-PanelFixture::PanelFixture(bool statistics, bool keyboardShown, bool handsShown,
-                           int handsGroups, std::vector<std::string> courseLines)
+PanelFixture::PanelFixture(bool statistics, bool keyboardShown, bool handsShown, int handsGroups,
+                           std::vector<std::string> courseLines)
     : PracticeFixture(false, std::move(courseLines)) {
     KeyLayout layout;
     if (!layout.ParseLines(PanelKeyboardLines(), "/data/config/00000409.kdd") ||

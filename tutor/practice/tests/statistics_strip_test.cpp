@@ -90,11 +90,21 @@ TEST(StatisticsStrip, MoviePictureFollowsSpeedInOddMinutesAndErrorsInEvenOnes) {
         int picture;
     };
     for (const Case& c : std::vector<Case>{
-             {60, 74, 999, 0},   {60, 75, 0, 1},    {119, 99, 0, 1},  {60, 100, 0, 2},
-             {60, 139, 0, 2},    {60, 140, 0, 3},   {0, 999, 32, 4},  {0, 0, 33, 5},
-             {59, 0, 65, 5},     {120, 0, 66, 6},   {120, 0, 99, 6},  {120, 0, 100, 7},
+             {60, 74, 999, 0},
+             {60, 75, 0, 1},
+             {119, 99, 0, 1},
+             {60, 100, 0, 2},
+             {60, 139, 0, 2},
+             {60, 140, 0, 3},
+             {0, 999, 32, 4},
+             {0, 0, 33, 5},
+             {59, 0, 65, 5},
+             {120, 0, 66, 6},
+             {120, 0, 99, 6},
+             {120, 0, 100, 7},
              // Minutes count within the hour: 61 minutes is minute 1, odd.
-             {3660, 140, 0, 3},  {3600, 140, 0, 4},
+             {3660, 140, 0, 3},
+             {3600, 140, 0, 4},
          }) {
         EXPECT_EQ(StatisticsStrip::MoviePicture(c.seconds, c.speed, c.error), c.picture)
             << c.seconds << " s, speed " << c.speed << ", errors " << c.error;

@@ -47,8 +47,8 @@ TEST_F(TextPanelModelTest, FirstTickShowsTheCursorAndTheFirstKey) {
     f.settings.cursorShape = 0;
     f.Begin();
     ASSERT_TRUE(f.host.Tick());
-    EXPECT_EQ(f.Damage(), (Rects{Cell(2, 0), KeyRect(kKeyA), Finger(0),
-                                 Rect(layout().MovieSquare())}));
+    EXPECT_EQ(f.Damage(),
+              (Rects{Cell(2, 0), KeyRect(kKeyA), Finger(0), Rect(layout().MovieSquare())}));
     EXPECT_TRUE(f.model->cursorVisible());
     EXPECT_EQ(f.model->blinkCounter(), 1);
     EXPECT_EQ(f.model->InvertedKeys(), std::vector<int>{kKeyA});
@@ -60,9 +60,8 @@ TEST_F(TextPanelModelTest, CorrectStrokeRepaintsTheTwoCursorCellsTheKeysAndTheSp
     BeginAndTick();
     f.host.Type("a", 300);
     // The cursor leaves "a" (now grey) for "b"; the highlight moves from a to b, finger 0 to 3.
-    EXPECT_EQ(f.Damage(),
-              (Rects{Cell(2, 0), Cell(2, 1), KeyRect(kKeyA), Finger(0), KeyRect(kKeyB), Finger(3),
-                     Rect(StatisticsStrip::SpeedBarFrame(layout()))}));
+    EXPECT_EQ(f.Damage(), (Rects{Cell(2, 0), Cell(2, 1), KeyRect(kKeyA), Finger(0), KeyRect(kKeyB),
+                                 Finger(3), Rect(StatisticsStrip::SpeedBarFrame(layout()))}));
     EXPECT_EQ(f.model->cursorColumn(), 1);
     EXPECT_EQ(f.model->InvertedKeys(), std::vector<int>{kKeyB});
 }
@@ -75,8 +74,8 @@ TEST_F(TextPanelModelTest, WrongStrokeAlsoRepaintsItsMarkAndTheErrorBar) {
     // Still within the first second: the time stays as it is.
     f.host.Type("x", 200);
     EXPECT_EQ(f.Damage(),
-              (Rects{Cell(2, 1), Cell(3, 1), Cell(2, 2), KeyRect(kKeyB), Finger(3),
-                     KeyRect(kKeyC), Finger(2), Rect(StatisticsStrip::SpeedBarFrame(layout())),
+              (Rects{Cell(2, 1), Cell(3, 1), Cell(2, 2), KeyRect(kKeyB), Finger(3), KeyRect(kKeyC),
+                     Finger(2), Rect(StatisticsStrip::SpeedBarFrame(layout())),
                      Rect(StatisticsStrip::ErrorBarFrame(layout()))}));
 }
 
@@ -103,8 +102,8 @@ TEST_F(TextPanelModelTest, BlinkingCursorTurnsAtEveryTick) {
         // moves on); no text.
         Rects damage = f.Damage();
         damage.erase(Rect(StatisticsStrip::TimeArea(layout())));
-        EXPECT_EQ(damage, (Rects{Cell(2, 0), KeyRect(kKeyA), Finger(0),
-                                 Rect(layout().MovieSquare())}))
+        EXPECT_EQ(damage,
+                  (Rects{Cell(2, 0), KeyRect(kKeyA), Finger(0), Rect(layout().MovieSquare())}))
             << tick;
     }
 }
@@ -316,9 +315,11 @@ TEST(TextPanelModelLayout, KeysAreCentredInTheKeyboardArea) {
 }
 
 TEST(TextPanelModelRows, RowsShowLinesMarksAndColours) {
-    const std::vector<std::string> lines = {
-        "00000409_a", "Rows", "abc:1:100:2.0:", "abc", "cab", "xyz", "zyx", "aaa", "bbb",
-        "ccc",        "xxx",  "yyy",            "zzz"};
+    const std::vector<std::string> lines = {"00000409_a", "Rows", "abc:1:100:2.0:",
+                                            "abc",        "cab",  "xyz",
+                                            "zyx",        "aaa",  "bbb",
+                                            "ccc",        "xxx",  "yyy",
+                                            "zzz"};
     PanelFixture f(true, true, true, 10, lines);
     PanelState state;
     state.lessonIndex = 0;
@@ -339,9 +340,8 @@ TEST(TextPanelModelRows, RowsShowLinesMarksAndColours) {
     const PanelColor grey = PanelColor::Grey(), red = PanelColor::Red(),
                      black = PanelColor::Black();
     std::map<std::pair<int, int>, std::pair<char, PanelColor>> expected = {
-        {{0, 0}, {'a', grey}},  {{0, 1}, {'b', grey}},  {{0, 2}, {'c', grey}},
-        {{1, 1}, {'x', red}},   {{2, 0}, {'c', grey}},  {{2, 1}, {'a', grey}},
-        {{2, 2}, {'b', black}}, {{3, 0}, {'_', red}},
+        {{0, 0}, {'a', grey}}, {{0, 1}, {'b', grey}}, {{0, 2}, {'c', grey}},  {{1, 1}, {'x', red}},
+        {{2, 0}, {'c', grey}}, {{2, 1}, {'a', grey}}, {{2, 2}, {'b', black}}, {{3, 0}, {'_', red}},
     };
     // Five following rows fit: lines 2 to 6.
     for (int k = 0; k < 5; ++k) {
