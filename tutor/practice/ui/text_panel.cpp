@@ -40,7 +40,9 @@ TextPanel::TextPanel(Services services, QWidget* parent)
     : QWidget(parent), s_(std::move(services)), model_(s_.course, s_.display) {
     // Every pixel is painted here, from the model; nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
+    // A click must not take the keys from the main window during a run; the main window hands
+    // the panel the focus itself (setFocus) while no run is active.
+    setFocusPolicy(Qt::NoFocus);
     metronomeTimer_.setSingleShot(true);
     connect(&metronomeTimer_, &QTimer::timeout, this, [this] {
         model_.MetronomeOff();
