@@ -10,6 +10,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
     clang libclang-rt-14-dev
     fonts-liberation locales
+    pulseaudio libasound2-plugins  # a null sink for the sound-onset benchmark
 )
 
 missing=()

@@ -30,9 +30,9 @@ if [ ! -f build-tsan/build.ninja ]; then
     cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
         -DKELVANE_WITH_UI=OFF -DKELVANE_BENCH=OFF -DKELVANE_SANITIZE=thread
 fi
-# The worker threads live in the practice and tester cores; their tests carry "Worker" or
-# "Thread" in their names.
-cmake --build build-tsan --target kv_practice_tests kv_tester_tests
+# The worker threads live in the practice and tester cores, the sound mixer and its pump in the
+# users core; their tests carry "Worker" or "Thread" in their names.
+cmake --build build-tsan --target kv_practice_tests kv_tester_tests kv_users_tests
 ctest --test-dir build-tsan --output-on-failure -j"$jobs" -L unit -R 'Worker|Thread'
 
 step "Fuzz smoke run"
