@@ -163,15 +163,6 @@ TEST_F(TextPanelModelTest, StrokesNeverRepaintTheWholeTextOrWindow) {
     }
 }
 
-TEST_F(TextPanelModelTest, SameNextKeyTwiceRestoresTheKeyboard) {
-    f.settings.blinkingCursor = 1;
-    BeginAndTick();
-    EXPECT_FALSE(f.model->InvertedKeys().empty());
-    ASSERT_TRUE(f.host.Tick());
-    EXPECT_TRUE(f.model->InvertedKeys().empty());
-    EXPECT_TRUE(f.model->InvertedFingers().empty());
-}
-
 TEST_F(TextPanelModelTest, RepaintRestartsBlinkAndAnimationButKeepsTheKeys) {
     BeginAndTick();
     f.model->NextMovieFrame();

@@ -421,21 +421,6 @@ class TextPanelTest : public QObject {
         QVERIFY(SameIn(rig.Full(), off, text));
     }
 
-    void steadyCursorStaysBetweenTicks() {
-        Rig rig;
-        rig.fixture.settings.blinkingCursor = 0;
-        rig.fixture.settings.cursorShape = 0;
-        rig.Begin();
-        rig.Tick();
-        const QImage first = rig.Full();
-        const QRect text = rig.DeviceRect(rig.layout().TextBackground());
-        for (int tick = 0; tick < 3; ++tick) {
-            rig.Tick();
-            QVERIFY(SameIn(rig.Full(), first, text));
-        }
-        QVERIFY(rig.model().cursorVisible());
-    }
-
     void barsAtExactlyTheLimitAreRedUpToTheMark() {
         Rig rig;
         rig.Begin();
@@ -486,16 +471,6 @@ class TextPanelTest : public QObject {
         const QImage again = rig.Full();
         QVERIFY(SameIn(again, plain, keyboard));
         QVERIFY(SameIn(again, plain, hands));
-    }
-
-    void keyboardWithoutHandsStillBlinks() {
-        Rig rig;
-        rig.Begin();
-        rig.panel->ComputeLayout(true, true, false);
-        rig.panel->RepaintAll();
-        const QImage plain = rig.Full();
-        rig.Tick();
-        QVERIFY(!SameIn(rig.Full(), plain, rig.DeviceRect(rig.layout().keyboard)));
     }
 
     void incompleteOutlinesShowTheErrorText() {
