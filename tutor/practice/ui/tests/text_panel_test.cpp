@@ -314,6 +314,26 @@ class TextPanelTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void textFontFitsItsRowAndIsFixedPitch() {
+        PanelFont metrics;
+        for (int height : {6, 12, 23, 31, 40}) {
+            const QFont font = PanelFont::TextFont(height);
+            QVERIFY(font.bold());
+            const QFontMetrics fm(font);
+            QVERIFY2(fm.height() <= height, qPrintable(QString::number(height)));
+            // As large as fits: one pixel more would not.
+            QFont larger = font;
+            larger.setPixelSize(font.pixelSize() + 1);
+            QVERIFY(QFontMetrics(larger).height() > height);
+            QCOMPARE(metrics.MeasureA(height).width, fm.horizontalAdvance(QLatin1Char('A')));
+            QCOMPARE(fm.horizontalAdvance(QLatin1Char('W')),
+                     fm.horizontalAdvance(QLatin1Char('i')));
+        }
+        // The metric twin of "Courier New" when that face is not installed.
+        const QString family = QFontInfo(PanelFont::TextFont(40)).family();
+        QVERIFY2(family == "Courier New" || family == "Liberation Mono", qPrintable(family));
+    }
+
     void typedTextIsGreyAndTheRestBlackInFixedCells() {
         Rig rig;
         rig.fixture.settings.cursorShape = 2;
