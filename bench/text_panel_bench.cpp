@@ -261,6 +261,13 @@ void BM_KeyEventToPaintedPanel(benchmark::State& state) {
     state.counters["stroke_p99_us"] = Percentile(strokes, 0.99);
     state.counters["line_p50_us"] = Percentile(lineChanges, 0.50);
     state.counters["line_p99_us"] = Percentile(lineChanges, 0.99);
+    state.counters["stroke_over_1ms_pct"] =
+        strokes.empty()
+            ? 0.0
+            : 100.0 *
+                  static_cast<double>(std::count_if(strokes.begin(), strokes.end(),
+                                                    [](double us) { return us > 1000.0; })) /
+                  static_cast<double>(strokes.size());
     state.counters["stroke_cpu_p99_us"] = Percentile(strokesCpu, 0.99);
     state.counters["line_cpu_p99_us"] = Percentile(lineChangesCpu, 0.99);
     state.counters["strokes"] = static_cast<double>(strokes.size());
