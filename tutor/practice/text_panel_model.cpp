@@ -65,6 +65,15 @@ void TextPanelModel::SetText(const PanelState& state) {
     state_ = state;
 }
 
+void TextPanelModel::LeaveIdlePicture() {
+    // A run shows its first update: what the idle picture covered is all to be painted, even
+    // when no repaint was asked for in between.
+    if (idlePainted_ && !Idle()) {
+        idlePainted_ = false;
+        DamageAll();
+    }
+}
+
 void TextPanelModel::ClearHighlight() {
     display_.Repainted();
     highlighted_.clear();
@@ -146,6 +155,7 @@ void TextPanelModel::DrawCursor(const PanelState& state, bool blinkingCursor, in
     if (Idle()) {
         return;
     }
+    LeaveIdlePicture();
     DamageChangedCells(before, state_);
 
     const int column = state_.column;
@@ -206,6 +216,7 @@ void TextPanelModel::ShowProgress(std::int64_t activeSeconds, int speedPercent, 
     if (Idle()) {
         return;
     }
+    LeaveIdlePicture();
     const StatisticsStrip::Figures after = Figures();
     if (before.time != after.time) {
         Damage(after.timeArea);
@@ -227,6 +238,7 @@ void TextPanelModel::NextMovieFrame() {
     shownMovie_ = MovieFrame{picture, movieCounter_};
     ++movieCounter_;
     if (!Idle()) {
+        LeaveIdlePicture();
         Damage(layout_.MovieSquare());
     }
 }

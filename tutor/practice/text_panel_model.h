@@ -147,6 +147,7 @@ class TextPanelModel {
     void ToggleCursor(int column, CursorShape shape);
     void ShowNextKey(char character);
     void ClearHighlight();
+    void LeaveIdlePicture();
     PanelRect HighlightArea(const Highlight& highlight) const;
     static bool SameLines(const PanelState& a, const PanelState& b);
     const std::string& Line(int lineIndex) const;

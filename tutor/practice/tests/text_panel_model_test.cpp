@@ -385,3 +385,13 @@ TEST(TextPanelModelIdle, IdlePanelIsOnePictureAndGreetsOnce) {
     EXPECT_EQ(f.Damage(), (Rects{PanelFixture::Key(f.model->layout().Client())}));
     EXPECT_FALSE(f.model->TakeWelcomeSound());
 }
+
+TEST(TextPanelModelIdle, FirstUpdateOfARunPaintsOverTheIdlePicture) {
+    PanelFixture f;
+    f.panelSession->BeginLesson(0);
+    f.Damage();
+    ASSERT_TRUE(f.host.Tick());
+    EXPECT_TRUE(f.Damage().count(PanelFixture::Key(f.model->layout().Client())));
+    ASSERT_TRUE(f.host.Tick());
+    EXPECT_FALSE(f.Damage().count(PanelFixture::Key(f.model->layout().Client())));
+}
