@@ -19,10 +19,14 @@
 #include "common/system_clock.h"
 #include "common/ui/program_start.h"
 #include "common/ui/qt_settings_store.h"
+#include "tutor/course/appearance_list.h"
 #include "tutor/course/data_check.h"
+#include "tutor/course/hands_data.h"
+#include "tutor/course/helping_keyboard_display.h"
 #include "tutor/course/keyboard.h"
 #include "tutor/course/keyboard_layout_switcher.h"
 #include "tutor/course/lesson_course.h"
+#include "tutor/course/ui/appearance_pictures.h"
 #include "tutor/course/ui/system_keyboard_layouts_factory.h"
 #include "tutor/practice/main_frame_commands.h"
 #include "tutor/practice/practice_session.h"
@@ -30,6 +34,8 @@
 #include "tutor/practice/ui/c_main_frame.h"
 #include "tutor/practice/ui/kelvane_icon.h"
 #include "tutor/practice/ui/program_pictures.h"
+#include "tutor/practice/ui/text_panel.h"
+#include "tutor/practice/ui/text_panel_setup.h"
 #include "tutor/practice/ui/tutor_message_boxes.h"
 #include "tutor/practice/ui/welcome_window.h"
 #include "tutor/users/removable_media_folder.h"
@@ -107,16 +113,19 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&audio] { audio.Shutdown(); });
 
     TutorMessageBoxes boxes;
-    ProgramPictures pictures(DataPaths::DataPath("pictures", ""));
-    if (!pictures.LoadProgramPictures()) {
-        boxes.ShowMessage(kKelvaneName, TutorPictures::kMissingPictures, MessageSink::Icon::Stop);
+    const std::string picturesFolder = DataPaths::DataPath("pictures", "");
+    ProgramPictures pictures(picturesFolder);
+    if (!pictures.Load()) {
+        boxes.ShowMessage(kKelvaneName, std::string(AppearanceList::kMissingPicturesText),
+                          MessageSink::Icon::Stop);
         return 1;
     }
     boxes.SetNotePicture(pictures.smallWindow());
     SetDialogFont();
+    AppearancePictures appearance(picturesFolder, boxes);
 
     {
-        WelcomeWindow welcome(pictures.welcome(), pictures, boxes);
+        WelcomeWindow welcome(pictures.welcome(), appearance, boxes);
         welcome.exec();
     }
 
@@ -126,6 +135,10 @@ int main(int argc, char** argv) {
     StrokeLog strokeLog(clock);
     LessonCourse course;
     Keyboard keyboard;
+    HandsData hands;
+    // Without the finger outlines the panel says so where the hands would be.
+    hands.LoadHands();
+    HelpingKeyboardDisplay display(keyboard, hands);
     TutorSettings tutorSettings;
     const std::unique_ptr<SystemKeyboardLayouts> systemLayouts =
         SystemKeyboardLayoutsFactory::Create();
@@ -140,8 +153,12 @@ int main(int argc, char** argv) {
     }
     MainFrameCommands::TakeLoginSettings(profile, tutorSettings, login.newUser);
 
-    // STAND-IN until the panel branch is merged; the window owns its panel.
-    auto* panel = new PendingTextPanel(course, pictures);
+    // The window owns its panel. The panel plays the welcome sound the first time it shows its
+    // idle picture, and nothing waits for it.
+    auto* panel =
+        new TextPanel(TextPanel::Services{course, display, appearance, pictures.idleScreen(),
+                                          &audio, DataPaths::DataPath("sounds", "wellcome.wav")});
+    TextPanelSetup panelSetup(*panel, appearance);
     CMainFrame frame(settings, boxes, panel, *panel);
     SoundFeedback feedback(audio, DataPaths::DataPath("sounds", ""));
     PracticeWorkers workers(feedback, *panel);
@@ -150,16 +167,14 @@ int main(int argc, char** argv) {
                                   boxes, workers, workers},
         profile.name(), login.newUser);
     MainFrameCommands commands(MainFrameCommands::Services{
-        session, course, strokeLog, profile, tutorSettings, keyboard, layouts, pictures, *panel,
-        *panel, frame, frame, boxes, dialogs, boxes, boxes, boxes, workers});
+        session, course, strokeLog, profile, tutorSettings, keyboard, layouts, *panel, panelSetup,
+        frame, frame, boxes, dialogs, boxes, boxes, boxes, workers});
     frame.Attach(session, commands);
     boxes.SetOwner(&frame);
     boxes.SetEndOfLessonActions(&commands);
     dialogs.SetParentWindow(&frame);
 
     frame.show();
-    // The welcome sound plays beside the first picture; nothing waits for it.
-    audio.PlayWav(DataPaths::DataPath("sounds", "wellcome.wav"), false);
     // The window's start runs from the event loop, so its dialogs open over the shown window
     // and an early end of the program leaves the loop.
     QTimer::singleShot(0, &frame, [&commands] { commands.Start(); });

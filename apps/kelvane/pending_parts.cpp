@@ -2,14 +2,12 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QPainter>
 
 #include "common/message_sink.h"
 #include "common/product_version.h"
 #include "common/system_clock.h"
 #include "common/ui/qt_text.h"
 #include "tutor/course/lesson_course.h"
-#include "tutor/practice/ui/program_pictures.h"
 #include "tutor/users/evaluation_texts.h"
 #include "tutor/users/lesson_chooser_model.h"
 #include "tutor/users/login_dialog_model.h"
@@ -17,80 +15,6 @@
 #include "tutor/users/results_dialog_model.h"
 #include "tutor/users/stroke_log.h"
 #include "tutor/users/user_profile.h"
-
-namespace {
-
-constexpr int kCharHeight = 24;
-
-QString Shown(const std::string& text) {
-    QString shown = ToQString(text);
-    shown.replace(QChar(0x00A4), QChar(0x21B5));
-    return shown;
-}
-
-}  // namespace
-
-PendingTextPanel::PendingTextPanel(const LessonCourse& course, const ProgramPictures& pictures)
-    : course_(course), pictures_(pictures) {
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void PendingTextPanel::SetText(const PanelState& state) {
-    state_ = state;
-}
-
-void PendingTextPanel::DrawCursor(const PanelState& state, bool, int, bool) {
-    state_ = state;
-    update();
-}
-
-int PendingTextPanel::ComputeLayout(bool, bool, bool) {
-    return 6 * kCharHeight + 5;
-}
-
-void PendingTextPanel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    if (state_.lessonIndex < 0) {
-        if (!pictures_.idleScreen().isNull()) {
-            painter.drawImage(rect(), pictures_.idleScreen());
-        }
-        return;
-    }
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setBold(true);
-    font.setPixelSize(kCharHeight - 4);
-    painter.setFont(font);
-    const int cw = QFontMetrics(font).horizontalAdvance(QLatin1Char('A'));
-    auto row = [&](int r) { return QRect(5, 5 + r * kCharHeight, width() - 10, kCharHeight); };
-    const QColor grey(100, 100, 100);
-    const QColor red(200, 20, 20);
-    if (state_.lineIndex > 0) {
-        painter.setPen(grey);
-        painter.drawText(row(0), Qt::AlignLeft,
-                         Shown(course_.Line(state_.lessonIndex, state_.lineIndex - 1)));
-        painter.setPen(red);
-        painter.drawText(
-            row(1), Qt::AlignLeft,
-            ToQString(std::string(state_.previousMarks.begin(), state_.previousMarks.end())));
-    }
-    const QString line = Shown(course_.Line(state_.lessonIndex, state_.lineIndex));
-    painter.setPen(grey);
-    painter.drawText(row(2), Qt::AlignLeft, line.left(state_.column));
-    painter.setPen(Qt::black);
-    painter.drawText(row(2).adjusted(state_.column * cw, 0, 0, 0), Qt::AlignLeft,
-                     line.mid(state_.column));
-    painter.setPen(red);
-    painter.drawText(row(3), Qt::AlignLeft,
-                     ToQString(std::string(state_.errorMarks.begin(), state_.errorMarks.end())));
-    painter.setPen(Qt::black);
-    for (int r = 4, n = state_.lineIndex + 1;
-         n < state_.lineCount && 5 + (r + 1) * kCharHeight <= height(); ++r, ++n) {
-        painter.drawText(row(r), Qt::AlignLeft, Shown(course_.Line(state_.lessonIndex, n)));
-    }
-    painter.drawRect(5 + state_.column * cw, 5 + 2 * kCharHeight, cw - 1, kCharHeight - 1);
-}
 
 PendingTutorDialogs::PendingTutorDialogs(UserProfile& profile, const LessonCourse& course,
                                          MessageSink& messages, InfoBoxPrompts& prompts)

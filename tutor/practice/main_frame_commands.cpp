@@ -11,15 +11,14 @@
 #include "tutor/course/own_text_limits_dialog.h"
 #include "tutor/practice/main_frame_window.h"
 #include "tutor/practice/message_questions.h"
-#include "tutor/practice/panel_layout.h"
 #include "tutor/practice/practice_dialogs.h"
+#include "tutor/practice/practice_panel_setup.h"
 #include "tutor/practice/practice_session.h"
 #include "tutor/practice/practice_text_panel.h"
 #include "tutor/practice/practice_texts.h"
 #include "tutor/practice/practice_window.h"
 #include "tutor/practice/stroke_sound_settings.h"
 #include "tutor/practice/tutor_dialogs.h"
-#include "tutor/practice/tutor_pictures.h"
 #include "tutor/users/info_box_prompts.h"
 #include "tutor/users/login_dialog_model.h"
 #include "tutor/users/stroke_log.h"
@@ -211,25 +210,21 @@ bool MainFrameCommands::LoadAppearancePictures() {
     if (finished_) {
         return false;
     }
-    if (s_.pictures.LoadAppearance(s_.settings.appearance)) {
-        return true;
+    if (!s_.panelSetup.LoadAppearance(s_.settings.appearance)) {
+        Abort();
+        return false;
     }
-    s_.messages.ShowMessage(kCaption, TutorPictures::kMissingPictures, MessageSink::Icon::Warning);
-    // A damaged appearance need not end the program while the standard one is there.
-    if (s_.settings.appearance != TutorPictures::kStandardAppearance &&
-        s_.pictures.LoadAppearance(TutorPictures::kStandardAppearance)) {
-        s_.settings.appearance = TutorPictures::kStandardAppearance;
-        return true;
-    }
-    Abort();
-    return false;
+    // The standard appearance standing in for a damaged one takes its place in the settings,
+    // so the missing pictures are reported once, not at every layout.
+    s_.settings.appearance = s_.panelSetup.loadedAppearance();
+    return true;
 }
 
 void MainFrameCommands::ApplyLayout() {
     if (!LoadAppearancePictures()) {
         return;
     }
-    const int needed = s_.panelLayout.ComputeLayout(
+    const int needed = s_.panelSetup.ComputeLayout(
         s_.settings.showStatistics != 0, s_.settings.showKeyboard != 0, s_.settings.showHands != 0);
     s_.frame.SetNeededPanelHeight(needed);
     s_.panel.Repaint();

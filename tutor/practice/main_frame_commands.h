@@ -15,15 +15,14 @@ class LessonCourse;
 class MainFrameWindow;
 class MessageQuestions;
 class MessageSink;
-class PanelLayout;
 class PracticeDialogs;
+class PracticePanelSetup;
 class PracticeSession;
 class PracticeTextPanel;
 class PracticeWindow;
 class StrokeLog;
 class StrokeSoundSettings;
 class TutorDialogs;
-class TutorPictures;
 class UserProfile;
 struct TutorSettings;
 
@@ -64,9 +63,9 @@ class MainFrameCommands final : public EndOfLessonActions {
         /// The keyboard of the helping keyboard; its characters are the ones accepted.
         Keyboard& keyboard;
         KeyboardLayoutSwitcher& layouts;
-        TutorPictures& pictures;
         PracticeTextPanel& panel;
-        PanelLayout& panelLayout;
+        /// The same panel's layout and appearance pictures.
+        PracticePanelSetup& panelSetup;
         PracticeWindow& window;
         MainFrameWindow& frame;
         /// The NoteBox.

@@ -20,12 +20,11 @@
 #include "tutor/course/own_text_limits.h"
 #include "tutor/practice/main_frame_window.h"
 #include "tutor/practice/message_questions.h"
-#include "tutor/practice/panel_layout.h"
+#include "tutor/practice/practice_panel_setup.h"
 #include "tutor/practice/practice_texts.h"
 #include "tutor/practice/stroke_sound_settings.h"
 #include "tutor/practice/tests/practice_test_support.h"
 #include "tutor/practice/tutor_dialogs.h"
-#include "tutor/practice/tutor_pictures.h"
 #include "tutor/users/info_box_prompts.h"
 #include "tutor/users/login_dialog_model.h"
 
@@ -206,31 +205,31 @@ class FakeLayouts final : public SystemKeyboardLayouts {
     Events& events_;
 };
 
-class FakePictures final : public TutorPictures {
+/// The panel's layout and pictures: an appearance that is missing gives way to "standard"
+/// when that one is there, as the real panel does after telling the user.
+class FakePanelSetup final : public PracticePanelSetup {
   public:
-    explicit FakePictures(Events& events) : events_(events) {}
-    bool LoadProgramPictures() override { return true; }
+    explicit FakePanelSetup(Events& events) : events_(events) {}
+    int ComputeLayout(bool showStatistics, bool showKeyboard, bool showHands) override {
+        return 100 + (showStatistics ? 1 : 0) + (showKeyboard ? 10 : 0) + (showHands ? 100 : 0);
+    }
     bool LoadAppearance(const std::string& name) override {
         events_.push_back("Appearance " + name);
-        if (missing.count(name) != 0) {
-            return false;
+        for (const std::string& candidate : {name, std::string("standard")}) {
+            if (missing.count(candidate) == 0) {
+                loaded = candidate;
+                return true;
+            }
         }
-        loaded = name;
-        return true;
+        return false;
     }
+    std::string loadedAppearance() const override { return loaded; }
 
     std::set<std::string> missing;
     std::string loaded;
 
   private:
     Events& events_;
-};
-
-class FakeLayout final : public PanelLayout {
-  public:
-    int ComputeLayout(bool showStatistics, bool showKeyboard, bool showHands) override {
-        return 100 + (showStatistics ? 1 : 0) + (showKeyboard ? 10 : 0) + (showHands ? 100 : 0);
-    }
 };
 
 class FakeSound final : public StrokeSoundSettings {
@@ -315,8 +314,8 @@ class CommandsFixture {
             "petr", newUser);
         host.Attach(*session);
         commands = std::make_unique<MainFrameCommands>(MainFrameCommands::Services{
-            *session, course, log, profile, settings, keyboard, switcher, pictures, host,
-            panelLayout, window, frame, routed, dialogs, answers, messages, answers, sound});
+            *session, course, log, profile, settings, keyboard, switcher, host, panelSetup, window,
+            frame, routed, dialogs, answers, messages, answers, sound});
         window.commands = commands.get();
         // The wizard reads the course it tests on, as the real one does at its test page.
         dialogs.whileWizardOpen = [this] {
@@ -360,8 +359,7 @@ class CommandsFixture {
     FakeLayouts layouts{events};
     RecordingMessageSink messages;
     KeyboardLayoutSwitcher switcher{layouts, messages};
-    FakePictures pictures{events};
-    FakeLayout panelLayout;
+    FakePanelSetup panelSetup{events};
     FakeFrame frame{events};
     FakeDialogs dialogs{events};
     FakeAnswers answers{events};
@@ -651,7 +649,7 @@ TEST(MainFrameCommands, SettingsTakenAreStoredAndApplied) {
     f.commands->Run(TutorCommand::Settings);
     EXPECT_EQ(f.profile.settingsText(), "!0:2:0:2:1:0:1:0:70:paper:");
     EXPECT_EQ(f.state().errorMode, ErrorHandlingMode::NoLimitation);
-    EXPECT_EQ(f.pictures.loaded, "paper");
+    EXPECT_EQ(f.panelSetup.loaded, "paper");
     EXPECT_EQ(f.sound.applied.back().appearance, "paper");
     EXPECT_EQ(f.frame.neededHeights.back(), 111);
     EXPECT_EQ(f.layouts.active, "00000409");
@@ -668,13 +666,12 @@ TEST(MainFrameCommands, SettingsCancelledChangeNothing) {
     EXPECT_TRUE(f.sound.applied.empty());
 }
 
-TEST(MainFrameCommands, DamagedAppearanceFallsBackToTheStandardOne) {
+TEST(MainFrameCommands, StandardAppearanceStandingInIsTakenIntoTheSettings) {
     CommandsFixture f;
-    f.pictures.missing.insert("paper");
+    f.panelSetup.missing.insert("paper");
     f.settings.appearance = "paper";
     f.commands->ApplyKeyboard();
-    EXPECT_EQ(f.MessageTexts(), (std::vector<std::string>{TutorPictures::kMissingPictures}));
-    EXPECT_EQ(f.pictures.loaded, "standard");
+    EXPECT_EQ(f.panelSetup.loaded, "standard");
     EXPECT_EQ(f.settings.appearance, "standard");
     EXPECT_FALSE(f.commands->finished());
 }
@@ -683,9 +680,11 @@ TEST(MainFrameCommands, NoAppearanceAtAllEndsWithCode3AfterRestoringAndSaving) {
     CommandsFixture f;
     f.StartWithLesson(0);
     f.host.Type("ab");
-    f.pictures.missing = {"standard"};
-    f.pictures.loaded.clear();
+    f.panelSetup.missing = {"standard"};
+    f.panelSetup.loaded.clear();
     f.commands->ApplyLayout();
+    // The panel has told the user already.
+    EXPECT_TRUE(f.messages.messages.empty());
     EXPECT_EQ(f.events,
               (Events{"Appearance standard", "Layout 00000407", "SavePlacement", "QuitProgram 3"}));
     EXPECT_TRUE(f.commands->finished());

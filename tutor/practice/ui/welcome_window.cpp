@@ -4,13 +4,14 @@
 
 #include "common/message_sink.h"
 #include "common/product_version.h"
-#include "tutor/practice/tutor_pictures.h"
+#include "tutor/course/appearance_list.h"
+#include "tutor/course/ui/appearance_pictures.h"
 
-WelcomeWindow::WelcomeWindow(const QImage& picture, TutorPictures& pictures, MessageSink& messages,
-                             QWidget* parent)
+WelcomeWindow::WelcomeWindow(const QImage& picture, AppearancePictures& appearance,
+                             MessageSink& messages, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen),
       picture_(picture),
-      pictures_(pictures),
+      appearance_(appearance),
       messages_(messages) {
     setObjectName(QStringLiteral("WelcomeWindow"));
     setWindowTitle(QString::fromLatin1(kKelvaneName));
@@ -28,9 +29,9 @@ void WelcomeWindow::showEvent(QShowEvent* event) {
 void WelcomeWindow::Tick() {
     ++ticks_;
     if (ticks_ == 1) {
-        if (!pictures_.LoadAppearance(TutorPictures::kStandardAppearance)) {
+        if (!appearance_.Load(std::string(AppearanceList::kStandard))) {
             timer_.stop();
-            messages_.ShowMessage(kKelvaneName, TutorPictures::kMissingPictures,
+            messages_.ShowMessage(kKelvaneName, std::string(AppearanceList::kMissingPicturesText),
                                   MessageSink::Icon::Warning);
             accept();
         }

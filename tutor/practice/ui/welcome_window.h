@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QTimer>
 
+class AppearancePictures;
 class MessageSink;
-class TutorPictures;
 
 /// The welcome window shown while the program starts: the welcome picture for about two
 /// seconds. Its timer's first tick loads the standard appearance (a failure is told and
@@ -16,8 +16,8 @@ class WelcomeWindow final : public QDialog {
   public:
     static constexpr int kTimerMs = 1000;
 
-    /// pictures and messages must outlive the window.
-    WelcomeWindow(const QImage& picture, TutorPictures& pictures, MessageSink& messages,
+    /// appearance and messages must outlive the window.
+    WelcomeWindow(const QImage& picture, AppearancePictures& appearance, MessageSink& messages,
                   QWidget* parent = nullptr);
 
     int ticks() const { return ticks_; }
@@ -30,7 +30,7 @@ class WelcomeWindow final : public QDialog {
     void Tick();
 
     QImage picture_;
-    TutorPictures& pictures_;
+    AppearancePictures& appearance_;
     MessageSink& messages_;
     QTimer timer_;
     int ticks_ = 0;

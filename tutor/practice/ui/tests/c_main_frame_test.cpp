@@ -38,7 +38,6 @@
 #include "tutor/practice/sound_request.h"
 #include "tutor/practice/stroke_sound_settings.h"
 #include "tutor/practice/tutor_dialogs.h"
-#include "tutor/practice/tutor_pictures.h"
 #include "tutor/practice/ui/tests/modal_answerer.h"
 #include "tutor/practice/ui/tests/test_text_panel.h"
 #include "tutor/practice/ui/tutor_message_boxes.h"
@@ -119,12 +118,6 @@ class FakeDialogs final : public TutorDialogs {
     std::function<void()> whileWizardOpen;
 };
 
-class AllPictures final : public TutorPictures {
-  public:
-    bool LoadProgramPictures() override { return true; }
-    bool LoadAppearance(const std::string&) override { return true; }
-};
-
 class QuietWorkers final : public SoundRequestSink,
                            public MetronomeControl,
                            public StrokeSoundSettings {
@@ -163,8 +156,8 @@ class Program {
                                       workers, workers},
             "petr", newUser);
         commands = std::make_unique<MainFrameCommands>(MainFrameCommands::Services{
-            *session, course, log, profile, settings, keyboard, switcher, pictures, panel, panel,
-            *frame, *frame, boxes, dialogs, boxes, boxes, boxes, workers});
+            *session, course, log, profile, settings, keyboard, switcher, panel, panel, *frame,
+            *frame, boxes, dialogs, boxes, boxes, boxes, workers});
         frame->Attach(*session, *commands);
         boxes.SetOwner(frame.get());
         boxes.SetTutorDialogs(&dialogs);
@@ -219,7 +212,6 @@ class Program {
     NoSystemKeyboardLayouts systemLayouts;
     TutorMessageBoxes boxes;
     KeyboardLayoutSwitcher switcher{systemLayouts, boxes};
-    AllPictures pictures;
     FakeDialogs dialogs;
     QuietWorkers workers;
     /// Owned by the window, as the program's panel is.

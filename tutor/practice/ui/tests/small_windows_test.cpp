@@ -15,9 +15,10 @@
 
 #include "common/testing/recording_message_sink.h"
 #include "common/testing/temp_dir.h"
+#include "tutor/course/appearance_list.h"
 #include "tutor/course/tests/test_jpeg_encoder.h"
+#include "tutor/course/ui/appearance_pictures.h"
 #include "tutor/practice/end_of_lesson_actions.h"
-#include "tutor/practice/tutor_pictures.h"
 #include "tutor/practice/ui/end_of_lesson_dialog.h"
 #include "tutor/practice/ui/modal_window_watcher.h"
 #include "tutor/practice/ui/note_box.h"
@@ -36,17 +37,6 @@ class RecordingActions final : public EndOfLessonActions {
     int saves = 0;
 };
 
-class FakePictures final : public TutorPictures {
-  public:
-    bool LoadProgramPictures() override { return true; }
-    bool LoadAppearance(const std::string& name) override {
-        requests.push_back(name);
-        return loadable;
-    }
-    bool loadable = true;
-    std::vector<std::string> requests;
-};
-
 void WriteJpeg(const TempDir& folder, const std::string& name, TestRgb colour) {
     TestJpegOptions options;
     options.width = 16;
@@ -57,8 +47,8 @@ void WriteJpeg(const TempDir& folder, const std::string& name, TestRgb colour) {
 }
 
 void WriteAppearance(const TempDir& folder, const std::string& name) {
-    for (const char* file : ProgramPictures::kAppearanceFiles) {
-        WriteJpeg(folder, name + "/" + file, {0, 0, 200});
+    for (std::string_view file : AppearanceList::kPictureFiles) {
+        WriteJpeg(folder, name + "/" + std::string(file), {0, 0, 200});
     }
 }
 
@@ -273,43 +263,47 @@ class SmallWindowsTest : public QObject {
     // --- The welcome window ---
 
     void WelcomeLoadsTheStandardAppearanceThenClosesAfterTwoTicks() {
-        FakePictures pictures;
+        TempDir folder;
+        WriteAppearance(folder, "standard");
         RecordingMessageSink messages;
+        AppearancePictures appearance(folder.path(), messages);
         QImage picture(20, 20, QImage::Format_RGB32);
         picture.fill(Qt::yellow);
-        WelcomeWindow welcome(picture, pictures, messages);
+        WelcomeWindow welcome(picture, appearance, messages);
         QElapsedTimer clock;
         clock.start();
         welcome.exec();
         QVERIFY(clock.elapsed() >= 1900);
         QCOMPARE(welcome.ticks(), 2);
-        QCOMPARE(pictures.requests, std::vector<std::string>{"standard"});
+        QCOMPARE(appearance.loaded(), std::string("standard"));
         QVERIFY(messages.messages.empty());
     }
 
     void WelcomeWithoutTheStandardPicturesSaysSoAndClosesAtTheFirstTick() {
-        FakePictures pictures;
-        pictures.loadable = false;
+        TempDir folder;
         RecordingMessageSink messages;
-        WelcomeWindow welcome(QImage(), pictures, messages);
+        AppearancePictures appearance(folder.path(), messages);
+        WelcomeWindow welcome(QImage(), appearance, messages);
         welcome.exec();
         QCOMPARE(welcome.ticks(), 1);
-        QCOMPARE(messages.messages.size(), 1u);
-        QCOMPARE(messages.messages[0].caption, std::string("Kelvane"));
-        QCOMPARE(messages.messages[0].text, std::string(TutorPictures::kMissingPictures));
+        QVERIFY(!appearance.IsLoaded());
+        QVERIFY(!messages.messages.empty());
+        QCOMPARE(messages.messages.back().caption, std::string("Kelvane"));
+        QCOMPARE(messages.messages.back().text, std::string(AppearanceList::kMissingPicturesText));
     }
 
     void WelcomePaintsItsPicture() {
-        FakePictures pictures;
+        TempDir folder;
         RecordingMessageSink messages;
+        AppearancePictures appearance(folder.path(), messages);
         QImage picture(20, 20, QImage::Format_RGB32);
         picture.fill(QColor(200, 100, 0));
-        WelcomeWindow welcome(picture, pictures, messages);
+        WelcomeWindow welcome(picture, appearance, messages);
         const QImage shown = welcome.grab().toImage();
         QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(200, 100, 0));
     }
 
-    // --- The pictures ---
+    // --- The program pictures ---
 
     void ProgramPicturesNeedAllFour() {
         TempDir folder;
@@ -317,30 +311,11 @@ class SmallWindowsTest : public QObject {
         for (const char* name : {"wellcome.jpg", "SmallWindow.jpg", "Silent.jpg"}) {
             WriteJpeg(folder, name, {250, 0, 0});
         }
-        QVERIFY(!pictures.LoadProgramPictures());
+        QVERIFY(!pictures.Load());
         WriteJpeg(folder, "wellcome2.jpg", {0, 250, 0});
-        QVERIFY(pictures.LoadProgramPictures());
+        QVERIFY(pictures.Load());
         QVERIFY(!pictures.welcome().isNull());
         QVERIFY(qAbs(pictures.idleScreen().pixelColor(3, 3).green() - 250) < 8);
-    }
-
-    void AppearanceLoadsOnlyWhenAllElevenAreThere() {
-        TempDir folder;
-        ProgramPictures pictures(folder.path() + "/");
-        WriteAppearance(folder, "standard");
-        QVERIFY(pictures.LoadAppearance("standard"));
-        QCOMPARE(pictures.appearance(), std::string("standard"));
-        QVERIFY(!pictures.picture(ProgramPictures::AppearancePicture::Movie8).isNull());
-
-        WriteAppearance(folder, "paper");
-        std::remove(folder.File("paper/Background.jpg").c_str());
-        QVERIFY(!pictures.LoadAppearance("paper"));
-        QCOMPARE(pictures.appearance(), std::string("standard"));
-        QVERIFY(!pictures.LoadAppearance("../standard"));
-
-        // The loaded appearance is not read again.
-        std::remove(folder.File("standard/Movie1.jpg").c_str());
-        QVERIFY(pictures.LoadAppearance("standard"));
     }
 
     // --- The watch over modal windows ---

@@ -5,12 +5,12 @@
 
 #include <atomic>
 
-#include "tutor/practice/panel_layout.h"
+#include "tutor/practice/practice_panel_setup.h"
 #include "tutor/practice/practice_text_panel.h"
 
 /// A practice panel for the window's tests: it keeps what the engine hands it, counts the
-/// draws and needs a fixed height.
-class TestTextPanel final : public QWidget, public PracticeTextPanel, public PanelLayout {
+/// draws, needs a fixed height and has every appearance.
+class TestTextPanel final : public QWidget, public PracticeTextPanel, public PracticePanelSetup {
   public:
     explicit TestTextPanel(QWidget* parent = nullptr) : QWidget(parent) {
         setObjectName(QStringLiteral("TestTextPanel"));
@@ -33,6 +33,11 @@ class TestTextPanel final : public QWidget, public PracticeTextPanel, public Pan
         return neededHeight + (showStatistics ? 0 : 0) + (showKeyboard ? 100 : 0) +
                (showHands ? 50 : 0);
     }
+    bool LoadAppearance(const std::string& appearance) override {
+        loaded = appearance;
+        return true;
+    }
+    std::string loadedAppearance() const override { return loaded; }
 
     PanelState state;
     int repaints = 0;
@@ -40,6 +45,7 @@ class TestTextPanel final : public QWidget, public PracticeTextPanel, public Pan
     int movieFrames = 0;
     int layouts = 0;
     int neededHeight = 300;
+    std::string loaded;
     std::atomic<int> metronomeTicks{0};
 
   protected:
