@@ -1,5 +1,7 @@
 #include "tutor/users/ui/results_list_view.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -42,8 +44,10 @@ ResultsListView::ResultsListView(const std::vector<Column>& columns, QWidget* pa
         titles << QString::fromLatin1(column.title);
     }
     setHeaderLabels(titles);
+    // The given widths, widened where the font would cut a title short.
     for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-        header()->resizeSection(i, columns[static_cast<std::size_t>(i)].width);
+        header()->resizeSection(
+            i, std::max(columns[static_cast<std::size_t>(i)].width, header()->sectionSizeHint(i)));
     }
     header()->setStretchLastSection(false);
     // A click on a header turns its sort indicator (upwards first, then the other way round);
