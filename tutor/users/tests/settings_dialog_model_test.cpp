@@ -182,26 +182,4 @@ TEST(SettingsDialogModelTest, AppearanceListHoldsTheCurrentNameSelected) {
     EXPECT_EQ(missing.settings().appearance, "winter");
 }
 
-TEST(SettingsDialogModelTest, EveryControlChangesItsOwnFieldOfTheCopy) {
-    const TutorSettings original;
-    SettingsDialogModel model(original, {"standard"});
-    model.setCursorShape(0);
-    model.setBlinkingCursor(true);
-    model.setShowStatistics(false);
-    model.setShowKeyboard(true);
-    model.setShowHands(true);
-    model.setMetronomeRate(120);
-    model.setErrorMode(3);
-    TutorSettings expected = original;
-    expected.cursorShape = 0;
-    expected.blinkingCursor = 1;
-    expected.showStatistics = 0;
-    expected.showKeyboard = 1;
-    expected.showHands = 1;
-    expected.metronomeRate = 120;
-    expected.errorMode = 3;
-    EXPECT_EQ(model.settings(), expected);
-    EXPECT_EQ(model.settings().toText(), "!1:0:0:3:1:1:0:0:120:standard:");
-}
-
 }  // namespace

@@ -304,7 +304,6 @@ class SettingsDialogTest : public QObject {
         const QString quiet = QStringLiteral("The computer will be quiet.");
         QTest::newRow("silence to WAV") << 8 << 2 << 0 << 0 << wav << "Default";
         QTest::newRow("WAV set to speaker") << 2 << 0 << 1 << 4 << speaker << "Errors Only";
-        QTest::newRow("speaker to WAV") << 6 << 1 << 0 << 0 << wav << "Default";
         QTest::newRow("WAV to silence") << 1 << 0 << 2 << 8 << quiet << "";
         QTest::newRow("speaker stays")
             << 5 << 1 << 1 << 5 << speaker << "Error, Intermittent Sound";
@@ -354,18 +353,6 @@ class SettingsDialogTest : public QObject {
                  (Calls{"stop", "wav /snd/good2.wav", "pause 300", "stop", "wav /snd/good2.wav",
                         "pause 300", "stop", "wav-wait /snd/bad2.wav", "pause 300", "stop",
                         "wav /snd/good2.wav", "pause 300", "stop", "wav /snd/good2.wav"}));
-    }
-
-    void SpeakerTestPlaysTheSpeakerSound() {
-        TutorSettings settings;
-        settings.soundType = 6;
-        SettingsDialog dialog(settings, TestServices());
-        ShowActive(dialog);
-        dialog.tabs()->setCurrentIndex(1);
-        QTest::mouseClick(dialog.soundsPage()->speakerTest(), Qt::LeftButton);
-        QTRY_VERIFY(dialog.soundsPage()->speakerTest()->isEnabled());
-        QCOMPARE(Audio().calls(), (Calls{"pause 300", "pause 300", "tone 3000 200", "tone 1000 40",
-                                         "pause 300", "pause 300"}));
     }
 
     void MetronomeTestBeatsWhileItsPageShows() {
