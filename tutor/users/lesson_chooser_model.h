@@ -30,6 +30,18 @@ class LessonChooserModel {
         "Speed Limit", "Date", "Active Time",    "Number of Attempts"};
     static constexpr std::array<int, kColumnCount> kColumnWidths = {100, 170, 50, 50, 50,
                                                                     50,  160, 70, 40};
+    static constexpr const char* kLessonButton = "&Lesson";
+    static constexpr const char* kSkipButton = "&Skip Lesson";
+    static constexpr const char* kCancelButton = "&Cancel";
+
+    /// The dialog keeps its place, size and column widths between runs under this name, its
+    /// list under the empty list name, and opens at this rectangle the first time.
+    static constexpr const char* kPlacementName = "lessondlg";
+    static constexpr const char* kPlacementList = "";
+    static constexpr int kDefaultX = 30;
+    static constexpr int kDefaultWidth = 600;
+    static constexpr int kDefaultY = 30;
+    static constexpr int kDefaultHeight = 300;
 
     struct Row {
         int image = kNotPractisedImage;
