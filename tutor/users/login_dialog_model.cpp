@@ -125,6 +125,10 @@ void LoginDialogModel::exit() {
     }
 }
 
+std::string LoginDialogModel::disketteFolder() const {
+    return profile_.disketteFolder();
+}
+
 void LoginDialogModel::loadFromDiskette() {
     messages_.ShowMessage(kCaption, kInsertDiskette, MessageSink::Icon::Information);
     const std::string folder = profile_.disketteFolder();

@@ -93,6 +93,8 @@ class LoginDialogModel {
     /// The user was registered (the caller resets the settings and runs the course choice).
     bool newUser() const { return newUser_; }
     bool diskMode() const { return diskMode_; }
+    /// The folder "Load from diskette" reads, empty without a medium (a file path, UTF-8).
+    std::string disketteFolder() const;
 
   private:
     void fillList();
