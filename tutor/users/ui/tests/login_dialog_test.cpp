@@ -59,7 +59,8 @@ struct Fixture {
     std::unique_ptr<LoginDialog> Open() {
         auto dialog = std::make_unique<LoginDialog>(model, messages);
         dialog->show();
-        if (!QTest::qWaitForWindowExposed(dialog.get())) {
+        dialog->activateWindow();
+        if (!QTest::qWaitForWindowActive(dialog.get())) {
             return nullptr;
         }
         return dialog;
@@ -377,6 +378,24 @@ class LoginDialogTest : public QObject {
             seen << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(seen, order);
+    }
+
+    void MnemonicsPressTheirButtons() {
+        Fixture f;
+        f.AddUser(f.users.path(), "petr", "Heslo", 5);
+        f.prompts.answers.push_back(false);
+        auto dialog = f.Open();
+        QVERIFY(dialog);
+        auto* password = Child<QLineEdit>(dialog.get(), "password");
+        password->setFocus();
+        QTest::keyClick(password, Qt::Key_X, Qt::AltModifier);
+        QTRY_COMPARE(Texts(f.prompts.questions), QStringList{kReallyExit});
+        QVERIFY(dialog->isVisible());
+        password->setFocus();
+        QTest::keyClicks(password, "Heslo");
+        QTest::keyClick(password, Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(!dialog->isVisible());
+        QVERIFY(dialog->outcome().loggedIn);
     }
 
     void RunReportsTheLogin() {
