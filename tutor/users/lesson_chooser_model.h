@@ -55,6 +55,8 @@ class LessonChooserModel {
     void open();
 
     const std::vector<Row>& rows() const { return rows_; }
+    /// The course has no lessons: the only row holds kMissingCourse, across the columns.
+    bool courseMissing() const { return courseMissing_; }
     /// -1 without a selection.
     int selectedRow() const { return selectedRow_; }
     void select(int row);
@@ -78,6 +80,7 @@ class LessonChooserModel {
     UserProfile& profile_;
     const Clock& clock_;
     std::vector<Row> rows_;
+    bool courseMissing_ = false;
     int selectedRow_ = -1;
     int reachedLessons_ = 0;
     int chosenLesson_ = -1;
