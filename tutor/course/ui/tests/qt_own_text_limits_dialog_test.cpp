@@ -12,7 +12,6 @@
 #include "common/testing/recording_message_sink.h"
 #include "common/testing/temp_dir.h"
 #include "tutor/course/lesson_course.h"
-#include "tutor/course/own_text_loading.h"
 
 namespace {
 
@@ -239,8 +238,7 @@ class QtOwnTextLimitsDialogTest : public QObject {
             Retype(&dialog, "speed", "150");
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         });
-        QCOMPARE(LoadOwnTextFile(course, path, dialog, "abcdefghijklmnopqrstuvwxyz ", messages),
-                 OwnTextOutcome::Loaded);
+        QVERIFY(course.LoadOwnText(path, dialog, "abcdefghijklmnopqrstuvwxyz "));
         QCOMPARE(course.ownLines(), (std::vector<std::string>{"some words", "and more"}));
         QCOMPARE(course.ownSpeedLimit(), 150.0);
         QCOMPARE(course.TimeLimit().TotalSeconds(), std::int64_t{45 * 60});
