@@ -70,10 +70,10 @@ CFirstTimeWizard::CFirstTimeWizard(FirstTimeWizardModel& model, MessageSink& mes
 
     // Next and Finish share one place; with neither offered the place stays empty.
     auto* forward = new QWidget(this);
-    auto* forwardStack = new QStackedLayout(forward);
-    forwardStack->setContentsMargins(0, 0, 0, 0);
-    forwardStack->addWidget(next_);
-    forwardStack->addWidget(finish_);
+    forward_ = new QStackedLayout(forward);
+    forward_->setContentsMargins(0, 0, 0, 0);
+    forward_->addWidget(next_);
+    forward_->addWidget(finish_);
     forward->setMinimumWidth(qMax(next_->sizeHint().width(), finish_->sizeHint().width()));
 
     auto* line = new QFrame(this);
@@ -177,8 +177,7 @@ void CFirstTimeWizard::updateButtons() {
     back_->setEnabled(buttons.back);
     finish_->setText(
         ToQString(buttons.finishStartsTest ? FirstTimeWizardTexts::kTestButton : kFinishButton));
-    auto* forwardStack = static_cast<QStackedLayout*>(next_->parentWidget()->layout());
-    forwardStack->setCurrentWidget(buttons.finish ? finish_ : next_);
+    forward_->setCurrentWidget(buttons.finish ? finish_ : next_);
     next_->setVisible(buttons.next);
     finish_->setVisible(buttons.finish);
     // Return goes on the way the wizard offers.

@@ -10,6 +10,7 @@ class CFirstTimePage1;
 class CFirstTimePage2;
 class MessageSink;
 class QPushButton;
+class QStackedLayout;
 class QStackedWidget;
 
 /// How the first-time wizard ended.
@@ -66,6 +67,8 @@ class CFirstTimeWizard final : public QDialog {
     QPushButton* next_;
     QPushButton* finish_;
     QPushButton* cancel_;
+    /// Next and Finish in one place.
+    QStackedLayout* forward_;
     bool courseOpened_ = false;
     bool shown_ = false;
 };
