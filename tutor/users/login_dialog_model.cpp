@@ -103,9 +103,6 @@ void LoginDialogModel::ok() {
     nameEnabled_ = false;
     newUser_ = true;
     if (passwordText_ == repeatText_ && repeatText_.size() >= kMinPasswordLength) {
-        // The failed load emptied the course; a new user starts from the default one, so a
-        // course choice cancelled on its first page still leaves a course to load.
-        profile_.setCourse(UserProfile::kDefaultKeyboardId, UserProfile::kDefaultCourseName);
         profile_.setPassword(passwordText_);
         profile_.addKnownUser(nameText_);
         result_ = Result::Ok;

@@ -235,8 +235,6 @@ class LoginDialogTest : public QObject {
         QCOMPARE(dialog->outcome().newUser, true);
         QVERIFY(f.profile.checkPassword("secret"));
         QCOMPARE(f.profile.knownUsers(), std::vector<std::string>{"eva"});
-        QCOMPARE(f.profile.keyboardId(), std::string("00000409"));
-        QCOMPARE(f.profile.courseName(), std::string("_a"));
     }
 
     void LeavingTheNameEditWarnsOnceAndOkDoesNotRepeatIt() {
