@@ -105,12 +105,19 @@ int main(int argc, char** argv) {
     QtSettingsStore settings(QString::fromLatin1(kKelvaneName));
     PrepareProgram(kKelvaneName, settings);
 
-    // The one sound output of the program: its stream opens now on a thread of its own, so the
-    // first stroke is heard at once; without a sound device everything stays silent. It lives
-    // until the end of main, longer than every window and worker that plays through it, and
-    // ends the waits of a playing sound before they close, so closing never waits for one.
-    LinuxAudioOutput audio;
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&audio] { audio.Shutdown(); });
+    // The one sound output of the program. Its stream opens on a thread of its own as soon as
+    // the welcome window is up (opening loads the sound system's libraries, which would only
+    // hold up the first window), so it is ready long before the first stroke; without a sound
+    // device everything stays silent. It lives until the end of main, longer than every window
+    // and worker that plays through it, and ends the waits of a playing sound before they
+    // close, so closing never waits for one.
+    std::optional<LinuxAudioOutput> audio;
+    auto openAudio = [&app, &audio] {
+        if (!audio) {
+            audio.emplace();
+            QObject::connect(&app, &QCoreApplication::aboutToQuit, [&audio] { audio->Shutdown(); });
+        }
+    };
 
     TutorMessageBoxes boxes;
     const std::string picturesFolder = DataPaths::DataPath("pictures", "");
@@ -126,8 +133,10 @@ int main(int argc, char** argv) {
 
     {
         WelcomeWindow welcome(pictures.welcome(), appearance, boxes);
+        QTimer::singleShot(0, &welcome, openAudio);
         welcome.exec();
     }
+    openAudio();
 
     SystemClock clock;
     RemovableMediaFolder diskette(&settings);
@@ -157,10 +166,10 @@ int main(int argc, char** argv) {
     // idle picture, and nothing waits for it.
     auto* panel =
         new TextPanel(TextPanel::Services{course, display, appearance, pictures.idleScreen(),
-                                          &audio, DataPaths::DataPath("sounds", "wellcome.wav")});
+                                          &*audio, DataPaths::DataPath("sounds", "wellcome.wav")});
     TextPanelSetup panelSetup(*panel, appearance);
     CMainFrame frame(settings, boxes, panel, *panel);
-    SoundFeedback feedback(audio, DataPaths::DataPath("sounds", ""));
+    SoundFeedback feedback(*audio, DataPaths::DataPath("sounds", ""));
     PracticeWorkers workers(feedback, *panel);
     PracticeSession session(
         PracticeSession::Services{clock, course, strokeLog, profile, tutorSettings, *panel, frame,
