@@ -11,6 +11,8 @@
 /// The commands that make or keep results besides a typing run: Save Results, Load Results,
 /// Save User Text and Compare two text files. They work on the tester's one TestData and
 /// reach the window through the host; messages go to the sink under the product name.
+class YesNoQuestion;
+
 class ResultCommands {
   public:
     static constexpr const char* kProductName = kMorvikName;
@@ -25,8 +27,8 @@ class ResultCommands {
     static constexpr const char* kTwoFilesOriginalKey = "TwoFilesOriginal";
     static constexpr const char* kTwoFilesUserKey = "TwoFilesUser";
 
-    ResultCommands(TestData& data, TesterHost& host, MessageSink& messages,
-                   SettingsStore& settings);
+    ResultCommands(TestData& data, TesterHost& host, MessageSink& messages, SettingsStore& settings,
+                   YesNoQuestion& questions);
 
     // Enabling. Commands that replace the texts or the log wait until a re-play has ended.
     bool CanLoadResults() const;
@@ -54,4 +56,5 @@ class ResultCommands {
     TesterHost& host_;
     MessageSink& messages_;
     SettingsStore& settings_;
+    YesNoQuestion& questions_;
 };
