@@ -37,20 +37,22 @@ void ResultCommands::Warn(const std::string& text) {
     messages_.ShowMessage(kProductName, text, MessageSink::Icon::Warning);
 }
 
-void ResultCommands::SaveResults() {
+std::optional<std::string> ResultCommands::SaveResults() {
     if (!CanSaveResults()) {
-        return;
+        return std::nullopt;
     }
     std::optional<std::string> chosen =
         host_.AskSaveFileName(kResultsFilter, InitialFileName("*.2mvk"));
     if (!chosen) {
-        return;
+        return std::nullopt;
     }
     std::optional<std::string> path =
         SaveFileChoice::Confirm(*chosen, TestRecordFile::kResultsExtension, questions_);
     if (path && !TestRecordFile::WriteRecords(data_, *path)) {
         Warn(kCannotSaveMessage);
+        return std::nullopt;
     }
+    return path;
 }
 
 void ResultCommands::LoadResults() {

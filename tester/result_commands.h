@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/message_sink.h"
@@ -36,7 +37,8 @@ class ResultCommands {
     bool CanSaveUserText() const;
     bool CanCompareTwoTextFiles() const;
 
-    void SaveResults();
+    /// The file written, or nothing (cancelled, not replaced, or not written).
+    std::optional<std::string> SaveResults();
     void LoadResults();
     void SaveUserText();
     void CompareTwoTextFiles();

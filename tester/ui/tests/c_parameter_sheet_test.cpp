@@ -37,6 +37,7 @@
 #include "tester/ui/c_parameter_page.h"
 #include "tester/ui/tester_pages.h"
 #include "tester/ui/tests/scripted_file_dialogs.h"
+#include "tester/ui/tests/when_modal.h"
 #include "tester/user_info_page_model.h"
 
 namespace {
@@ -118,26 +119,6 @@ struct SheetFixture {
 };
 
 using Form = SheetFixture::Form;
-
-// Runs answer on the modal window of type T as soon as it opens (within five seconds).
-template <class T>
-void WhenModal(std::function<void(T*)> answer) {
-    auto* timer = new QTimer;
-    auto started = std::make_shared<QElapsedTimer>();
-    started->start();
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, started, answer] {
-        if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            answer(modal);
-        } else if (started->elapsed() > 5000) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
-}
 
 // With KV_SCREENSHOTS naming a folder, every page of the sheet is saved there as a picture
 // for people to look at.
