@@ -133,7 +133,7 @@ std::string UnitName(int unit) {
 
 void PrintJson(const Options& options, TestData& data, const BasicResults& results,
                std::ostream& out) {
-    const Assessment& a = data.assessment;
+    const Classification& a = data.classification;
     auto number = [](auto value) { return FormatInt(static_cast<std::int64_t>(value)); };
     std::string json = "{";
     if (options.mode == Options::Mode::Compare) {
@@ -171,7 +171,7 @@ void PrintJson(const Options& options, TestData& data, const BasicResults& resul
 
 void PrintText(const Options& options, TestData& data, const BasicResults& results,
                std::ostream& out) {
-    const Assessment& a = data.assessment;
+    const Classification& a = data.classification;
     if (options.mode == Options::Mode::Compare) {
         out << "Original: " << PathText(options.files[0]) << "\n";
         out << "Typed: " << PathText(options.files[1]) << "\n";

@@ -81,7 +81,7 @@ bool ResultCommands::LoadResultsFrom(const std::string& path) {
     if (!read) {
         // The counts were reset and the log may be half read: nothing left to show.
         data_.resultsAvailable = 0;
-        data_.assessment.Clear();
+        data_.ClearAssessment();
         return false;
     }
 

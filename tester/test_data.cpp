@@ -68,21 +68,28 @@ std::string TestData::ExtendOriginal(std::string_view original, std::string_view
 }
 
 bool TestData::Assess(std::string_view original, std::string_view typed) {
-    assessment.Clear();
+    ClearAssessment();
+    if (original.size() > Assessment::kMaxTextLength || typed.size() > Assessment::kMaxTextLength) {
+        return false;
+    }
+    alignment = Assessment::Align(original, typed);
+    classification = Assessment::Classify(original, typed, alignment);
+    points = CountPoints(typed, classification.charClasses, chars2, chars3, chars4);
+    typedLength = TypedLength(typed);
+    errorCount = static_cast<int>(classification.errorPositions.size());
+    wrongCharCount =
+        CountWrongCharacters(typed, classification.omittedTexts, classification.omittedPositions,
+                             classification.charClasses);
+    return true;
+}
+
+void TestData::ClearAssessment() {
+    alignment = {};
+    classification = {};
     points = 0;
     typedLength = 0;
     errorCount = 0;
     wrongCharCount = 0;
-    if (original.size() > Assessment::kMaxTextLength || typed.size() > Assessment::kMaxTextLength) {
-        return false;
-    }
-    assessment.Run(original, typed);
-    points = CountPoints(typed, assessment.charClasses, chars2, chars3, chars4);
-    typedLength = TypedLength(typed);
-    errorCount = static_cast<int>(assessment.errorPositions.size());
-    wrongCharCount = CountWrongCharacters(typed, assessment.omittedTexts,
-                                          assessment.omittedPositions, assessment.charClasses);
-    return true;
 }
 
 BasicResults TestData::ComputeBasicResults(int unit) {

@@ -17,6 +17,7 @@
 #include "tutor/practice/ui/c_main_frame.h"
 #include "tutor/practice/ui/kelvane_icon.h"
 #include "tutor/users/report_command.h"
+#include "tutor/users/ui/linux_audio_output.h"
 
 namespace {
 
@@ -67,6 +68,13 @@ int main(int argc, char** argv) {
 
     QtSettingsStore settings(QString::fromLatin1(kKelvaneName));
     PrepareProgram(kKelvaneName, settings);
+
+    // The one sound output of the program: its stream opens now on a thread of its own, so the
+    // first stroke is heard at once; without a sound device everything stays silent. It lives
+    // until the end of main, longer than every window and worker that plays through it, and
+    // ends the waits of a playing sound before they close, so closing never waits for one.
+    LinuxAudioOutput audio;
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&audio] { audio.Shutdown(); });
 
     CMainFrame frame(settings);
     frame.show();

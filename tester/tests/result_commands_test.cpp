@@ -160,9 +160,9 @@ TEST_F(ResultCommandsTest, SavedResultsLoadBackWithTheSameCountsAndMarks) {
     EXPECT_EQ(data.typedLength, finished.typedLength);
     EXPECT_EQ(data.errorCount, finished.errorCount);
     EXPECT_EQ(data.wrongCharCount, finished.wrongCharCount);
-    EXPECT_EQ(data.assessment.charClasses, finished.assessment.charClasses);
-    EXPECT_EQ(data.assessment.errorPositions, finished.assessment.errorPositions);
-    EXPECT_EQ(data.assessment.omittedTexts, finished.assessment.omittedTexts);
+    EXPECT_EQ(data.classification.charClasses, finished.classification.charClasses);
+    EXPECT_EQ(data.classification.errorPositions, finished.classification.errorPositions);
+    EXPECT_EQ(data.classification.omittedTexts, finished.classification.omittedTexts);
     EXPECT_FLOAT_EQ(data.ComputeBasicResults(TestData::kWordsUnit).netSpeed,
                     TestData(finished).ComputeBasicResults(TestData::kWordsUnit).netSpeed);
     EXPECT_EQ(data.keystrokeLog, finished.keystrokeLog);
@@ -263,8 +263,8 @@ TEST_F(ResultCommandsTest, ComparisonIsNotExtended) {
     const std::string alternative = dir.Write("typed.txt", "abc def abc def");
     host.comparison = ComparisonChoice{original, alternative, std::nullopt};
     commands.CompareTwoTextFiles();
-    EXPECT_EQ(data.assessment.originalMarks.size(), 7u);
-    EXPECT_EQ(data.assessment.charClasses[7], CharClass::NotAssessed);
+    EXPECT_EQ(data.alignment.originalMarks.size(), 7u);
+    EXPECT_EQ(data.classification.charClasses[7], CharClass::NotAssessed);
 }
 
 TEST_F(ResultCommandsTest, ComparisonWithAnUnreadableFileChangesNothing) {

@@ -168,10 +168,10 @@ TEST(ScoringTest, AssessRefusesTextsBeyondSixteenBitPositions) {
     EXPECT_FALSE(data.Assess(longText, "a"));
     EXPECT_FALSE(data.Assess("a", longText));
     EXPECT_EQ(data.points, 0);
-    EXPECT_TRUE(data.assessment.charClasses.empty());
+    EXPECT_TRUE(data.classification.charClasses.empty());
     const std::string longest(Assessment::kMaxTextLength, 'a');
     EXPECT_TRUE(data.Assess(longest, "aaaa"));
-    EXPECT_EQ(data.assessment.originalMarks.size(), Assessment::kMaxTextLength);
+    EXPECT_EQ(data.alignment.originalMarks.size(), Assessment::kMaxTextLength);
 }
 
 }  // namespace

@@ -181,6 +181,26 @@ TEST_F(LoginDialogModelTest, PasswordInOtherLetterCaseIsRefused) {
     EXPECT_FALSE(dialog.newUser());
 }
 
+// An earlier version kept the password as typed; one that begins like a hash text is a
+// password all the same.
+TEST_F(LoginDialogModelTest, PasswordAsTypedThatBeginsLikeAHashLogsIn) {
+    WriteLineFile(users.File("petr.dat"), DatLines("petr", "$argon2i$x", {}));
+    dialog.open();
+    dialog.setNameText("petr");
+    dialog.setPasswordText("$argon2i$x");
+    dialog.ok();
+    EXPECT_EQ(dialog.result(), LoginDialogModel::Result::Ok);
+    EXPECT_TRUE(prompts.infos.empty());
+    EXPECT_FALSE(dialog.newUser());
+
+    ASSERT_TRUE(profile.saveOnExit());
+    CompressedLineFile file;
+    ASSERT_TRUE(file.Read(users.File("petr.dat")));
+    ASSERT_GE(file.lines().size(), 2u);
+    EXPECT_TRUE(PasswordHash::IsHash(file.lines()[1])) << file.lines()[1];
+    EXPECT_TRUE(PasswordHash::Verify(file.lines()[1], "$argon2i$x"));
+}
+
 struct NewUserCase {
     const char* password;
     const char* repeat;
