@@ -125,7 +125,16 @@ e2e_activate "$window"
 e2e_keys alt+f x
 e2e_wait_exit "$E2E_PID" 20
 
-# --- What the files hold --------------------------------------------------------------------
+# --- What the files hold ---------------------------------------------------------------------
+# The typist's details and the test settings are kept for the next start.
+ini="$XDG_CONFIG_HOME/zuv SOFTWARE/Morvik.ini"
+for setting in '^DefaultUser=typist_USER$' '^FirstName=Tina$' '^TimeLimit=1$' \
+    '^NickName=author$'; do
+    grep -Eq "$setting" "$ini" || fail "the settings lack $setting"
+done
+grep -q "^File1=$results$" "$ini" || fail "the results are not the first recent file"
+
+# The saved results assessed again.
 json=$("$E2E_BIN/morvik" --assess "$results" --json)
 echo "e2e: $json"
 for field in '"typedLength":148' '"errorCount":3' '"wrongCharCount":6' '"points":152' \
