@@ -624,23 +624,6 @@ class MorvikMainFrameTest : public QObject {
         QTRY_VERIFY(frame.isActiveWindow());
     }
 
-    void TheTimeLimitEndsTheRun() {
-        RunServices s;
-        CMainFrame frame(s.Get());
-        frame.show();
-        OpenStartDialog(frame);
-        QTest::keyClick(frame.startDialog(), Qt::Key_Return);
-        TypeSlowly(frame, s.clock, "Abc");
-        Ticks(frame, s.clock, 59);
-        QCOMPARE(s.data.running, 1);
-        Ticks(frame, s.clock, 1);
-        QCOMPARE(s.data.running, 0);
-        QCOMPARE(s.messages.messages.back().text, std::string("End of time limit!"));
-        QCOMPARE(s.data.durationSeconds, 60);
-        QCOMPARE(frame.statusView()->percent(), 100);
-        QCOMPARE(s.data.typedText, std::string("Abc"));
-    }
-
     void ExitAsksDuringARun() {
         RunServices s;
         CMainFrame frame(s.Get());
