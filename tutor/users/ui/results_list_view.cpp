@@ -9,7 +9,7 @@
 
 #include "common/ui/qt_text.h"
 #include "tutor/users/results_table_text.h"
-#include "tutor/users/ui/rating_images.h"
+#include "tutor/users/ui/rating_icons.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ void ResultsListView::AddRow(const std::vector<std::string>& cells, int image) {
         item->setText(column, ToQString(cell));
         item->setData(column, kCellRole, QByteArray::fromStdString(cell));
     }
-    item->setIcon(0, RatingImage(image));
+    item->setIcon(0, RatingIcons::Icon(image));
     if (!currentItem()) {
         setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
     }
