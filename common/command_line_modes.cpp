@@ -63,18 +63,13 @@ void CommandLineModes::PrintUsage(std::ostream& out) const {
     }
     out << "\n       " << programName_ << " OPTION [ARGUMENTS]\n\n"
         << "Without an option " << productName_ << " opens its window.\n\nOptions:\n";
-    std::size_t width = 0;
+    // Each option on a line of its own and its description below it: the arguments of some
+    // options are too long for a column.
     for (const Mode& mode : modes_) {
-        std::size_t length =
-            mode.option.size() + (mode.arguments.empty() ? 0 : 1) + mode.arguments.size();
-        width = std::max(width, length);
-    }
-    for (const Mode& mode : modes_) {
-        std::string head = mode.option;
+        out << "  " << mode.option;
         if (!mode.arguments.empty()) {
-            head += ' ' + mode.arguments;
+            out << ' ' << mode.arguments;
         }
-        head.resize(width, ' ');
-        out << "  " << head << "  " << mode.description << '\n';
+        out << "\n      " << mode.description << '\n';
     }
 }

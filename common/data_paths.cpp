@@ -6,13 +6,15 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/product_version.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
 struct State {
     std::string programFolder = "./";
-    std::string appName = "Kelvane";
+    std::string appName = kKelvaneName;
     std::string writableRoot;  // empty: decide from the program folder
 };
 

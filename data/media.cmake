@@ -17,6 +17,10 @@ if(TARGET soundgen)
         COMMENT "Synthesising the sounds into bin/sounds"
         VERBATIM)
     add_custom_target(kv_sounds ALL DEPENDS ${kv_sound_files})
+    if(TARGET kv_users_tests)
+        # The WAV reader's tests read the delivered sounds.
+        add_dependencies(kv_users_tests kv_sounds)
+    endif()
 endif()
 
 set(kv_pictures_dir ${KELVANE_BIN_DIR}/pictures)

@@ -16,33 +16,27 @@ constexpr int kMatchInPlaceRounds = 3;
 // Errors closer together than this may belong to one word and then count once.
 constexpr int kNearDistance = 6;
 
-}  // namespace
-
-void Assessment::Clear() {
-    typedMarks.clear();
-    originalMarks.clear();
-    typedMap.clear();
-    originalMap.clear();
-    charClasses.clear();
-    errorPositions.clear();
-    omittedTexts.clear();
-    omittedPositions.clear();
+bool TooLong(std::string_view original, std::string_view typed) {
+    return original.size() > Assessment::kMaxTextLength ||
+           typed.size() > Assessment::kMaxTextLength;
 }
 
-void Assessment::Run(std::string_view original, std::string_view typed) {
-    Clear();
-    if (original.size() > kMaxTextLength || typed.size() > kMaxTextLength) {
-        return;
-    }
-    o_ = original;
-    t_ = typed;
-    lo_ = static_cast<int>(original.size());
-    lt_ = static_cast<int>(typed.size());
-    typedMarks.assign(lt_, MatchMark::Unvisited);
-    originalMarks.assign(lo_, MatchMark::Unvisited);
-    typedMap.assign(lt_, 0);
-    originalMap.assign(lo_, 0);
-    if (lt_ > 0) {
+// One alignment: the texts, the arrays it fills, and the shared cursor pair and end of the
+// last match that TryMatch and the searches move. Lives for one Align call.
+class Aligner {
+  public:
+    Aligner(std::string_view original, std::string_view typed, Alignment& alignment)
+        : o_(original),
+          t_(typed),
+          lo_(static_cast<int>(original.size())),
+          lt_(static_cast<int>(typed.size())),
+          typedMarks_(alignment.typedMarks),
+          originalMarks_(alignment.originalMarks),
+          typedMap_(alignment.typedMap),
+          originalMap_(alignment.originalMap) {}
+
+    // The main pass, then the refinements of what it left over.
+    void Run() {
         MainPass();
         for (int window : kRefineWindows) {
             RealignRight();
@@ -53,52 +47,117 @@ void Assessment::Run(std::string_view original, std::string_view typed) {
             MatchInPlace();
         }
     }
-    Classify(original, typed);
-}
 
-void Assessment::Classify(std::string_view original, std::string_view typed) {
-    charClasses.clear();
-    errorPositions.clear();
-    omittedTexts.clear();
-    omittedPositions.clear();
-    if (original.size() > kMaxTextLength || typed.size() > kMaxTextLength) {
-        return;
+  private:
+    struct Limits {
+        int o;
+        int t;
+    };
+
+    bool TryMatch(int n, Limits limits);
+    bool TryAt(int o, int t, int n, Limits limits);
+    bool SquareSearch(int w, Limits limits);
+    bool Ring(int d, int n, Limits limits);
+    void MainPass();
+    void RealignRight();
+    void RefineRegions(int n);
+    void MatchInPlace();
+
+    void Pair(int o, int t);
+    bool IsUnmatchedOriginal(int o) const;
+    bool IsUnmatchedTyped(int t) const;
+
+    const std::string_view o_;
+    const std::string_view t_;
+    const int lo_;
+    const int lt_;
+    std::vector<MatchMark>& typedMarks_;
+    std::vector<MatchMark>& originalMarks_;
+    std::vector<std::uint16_t>& typedMap_;
+    std::vector<std::uint16_t>& originalMap_;
+    int posO_ = 0;
+    int posT_ = 0;
+    int prevO_ = 0;
+    int prevT_ = 0;
+};
+
+// One classification: the texts, the alignment it reads, the results it fills, and the
+// position of the last counted error. Lives for one Classify call.
+class Classifier {
+  public:
+    Classifier(std::string_view original, std::string_view typed, const Alignment& alignment,
+               Classification& result)
+        : o_(original),
+          t_(typed),
+          lo_(static_cast<int>(original.size())),
+          lt_(static_cast<int>(typed.size())),
+          typedMarks_(alignment.typedMarks),
+          originalMarks_(alignment.originalMarks),
+          typedMap_(alignment.typedMap),
+          originalMap_(alignment.originalMap),
+          charClasses_(result.charClasses),
+          errorPositions_(result.errorPositions),
+          omittedTexts_(result.omittedTexts),
+          omittedPositions_(result.omittedPositions),
+          // Arrays shorter than their texts end the classification where they end.
+          typedEnd_(
+              static_cast<int>(std::min({typed.size(), typedMarks_.size(), typedMap_.size()}))),
+          originalEnd_(static_cast<int>(
+              std::min({original.size(), originalMarks_.size(), originalMap_.size()}))) {}
+
+    void Run() {
+        charClasses_.assign(lt_, CharClass::Correct);
+        if (ClassifyCharacters()) {
+            MarkUnfinishedEnd();
+            CountErrors();
+        }
     }
-    o_ = original;
-    t_ = typed;
-    lo_ = static_cast<int>(original.size());
-    lt_ = static_cast<int>(typed.size());
-    charClasses.assign(lt_, CharClass::Correct);
-    lastError_ = -100;
-    // Arrays shorter than their texts end the classification where they end.
-    typedEnd_ = static_cast<int>(std::min({typed.size(), typedMarks.size(), typedMap.size()}));
-    originalEnd_ =
-        static_cast<int>(std::min({original.size(), originalMarks.size(), originalMap.size()}));
-    if (ClassifyCharacters()) {
-        MarkUnfinishedEnd();
-        CountErrors();
-    }
-    // The texts belong to the caller and may go away.
-    o_ = {};
-    t_ = {};
+
+  private:
+    bool ClassifyCharacters();
+    void MarkUnfinishedEnd();
+    void CountErrors();
+
+    void CountError(int j);
+    // p moved right over unmatched original positions: a position the arrays cover, or the end
+    // of the original; -1 for anything else (p outside, an array shorter than the original).
+    int SkipUnmatchedOriginal(int p) const;
+    bool HasSeparator(int from, int to) const;
+
+    const std::string_view o_;
+    const std::string_view t_;
+    const int lo_;
+    const int lt_;
+    const std::vector<MatchMark>& typedMarks_;
+    const std::vector<MatchMark>& originalMarks_;
+    const std::vector<std::uint16_t>& typedMap_;
+    const std::vector<std::uint16_t>& originalMap_;
+    std::vector<CharClass>& charClasses_;
+    std::vector<std::uint16_t>& errorPositions_;
+    std::vector<std::string>& omittedTexts_;
+    std::vector<std::uint16_t>& omittedPositions_;
+    // How far the classification may read the typed and the original arrays.
+    const int typedEnd_;
+    const int originalEnd_;
+    int lastError_ = -100;
+};
+
+void Aligner::Pair(int o, int t) {
+    originalMarks_[o] = MatchMark::Matched;
+    typedMarks_[t] = MatchMark::Matched;
+    typedMap_[t] = static_cast<std::uint16_t>(o);
+    originalMap_[o] = static_cast<std::uint16_t>(t);
 }
 
-void Assessment::Pair(int o, int t) {
-    originalMarks[o] = MatchMark::Matched;
-    typedMarks[t] = MatchMark::Matched;
-    typedMap[t] = static_cast<std::uint16_t>(o);
-    originalMap[o] = static_cast<std::uint16_t>(t);
+bool Aligner::IsUnmatchedOriginal(int o) const {
+    return o >= 0 && o < lo_ && originalMarks_[o] == MatchMark::Unmatched;
 }
 
-bool Assessment::IsUnmatchedOriginal(int o) const {
-    return o >= 0 && o < lo_ && originalMarks[o] == MatchMark::Unmatched;
+bool Aligner::IsUnmatchedTyped(int t) const {
+    return t >= 0 && t < lt_ && typedMarks_[t] == MatchMark::Unmatched;
 }
 
-bool Assessment::IsUnmatchedTyped(int t) const {
-    return t >= 0 && t < lt_ && typedMarks[t] == MatchMark::Unmatched;
-}
-
-bool Assessment::TryMatch(int n, Limits limits) {
+bool Aligner::TryMatch(int n, Limits limits) {
     // A window of nothing would "match" without moving on.
     if (n <= 0 || posO_ < 0 || posT_ < 0) {
         return false;
@@ -112,15 +171,15 @@ bool Assessment::TryMatch(int n, Limits limits) {
 
     // What lies between the previous match and this one is left over on both sides.
     for (int t = prevT_; t < posT_; ++t) {
-        if (typedMarks[t] == MatchMark::Unvisited) {
-            typedMarks[t] = MatchMark::Unmatched;
-            typedMap[t] = static_cast<std::uint16_t>(prevO_);
+        if (typedMarks_[t] == MatchMark::Unvisited) {
+            typedMarks_[t] = MatchMark::Unmatched;
+            typedMap_[t] = static_cast<std::uint16_t>(prevO_);
         }
     }
     for (int o = prevO_; o < posO_; ++o) {
-        if (originalMarks[o] == MatchMark::Unvisited) {
-            originalMarks[o] = MatchMark::Unmatched;
-            originalMap[o] = static_cast<std::uint16_t>(prevT_);
+        if (originalMarks_[o] == MatchMark::Unvisited) {
+            originalMarks_[o] = MatchMark::Unmatched;
+            originalMap_[o] = static_cast<std::uint16_t>(prevT_);
         }
     }
 
@@ -139,22 +198,22 @@ bool Assessment::TryMatch(int n, Limits limits) {
         prevT_ = posT_;
     }
 
-    for (int t = posT_; t < lt_ && typedMarks[t] == MatchMark::Unmatched; ++t) {
-        typedMap[t] = static_cast<std::uint16_t>(posO_);
+    for (int t = posT_; t < lt_ && typedMarks_[t] == MatchMark::Unmatched; ++t) {
+        typedMap_[t] = static_cast<std::uint16_t>(posO_);
     }
-    for (int o = posO_; o < lo_ && originalMarks[o] == MatchMark::Unmatched; ++o) {
-        originalMap[o] = static_cast<std::uint16_t>(posT_);
+    for (int o = posO_; o < lo_ && originalMarks_[o] == MatchMark::Unmatched; ++o) {
+        originalMap_[o] = static_cast<std::uint16_t>(posT_);
     }
     return true;
 }
 
-bool Assessment::TryAt(int o, int t, int n, Limits limits) {
+bool Aligner::TryAt(int o, int t, int n, Limits limits) {
     posO_ = o;
     posT_ = t;
     return TryMatch(n, limits);
 }
 
-bool Assessment::SquareSearch(int w, Limits limits) {
+bool Aligner::SquareSearch(int w, Limits limits) {
     for (int d1 = 0; d1 <= w; ++d1) {
         for (int d2 = 0; d2 <= d1; ++d2) {
             if (d1 == d2) {
@@ -173,7 +232,7 @@ bool Assessment::SquareSearch(int w, Limits limits) {
     return false;
 }
 
-bool Assessment::Ring(int d, int n, Limits limits) {
+bool Aligner::Ring(int d, int n, Limits limits) {
     for (int i = 0; i <= d; ++i) {
         if (i == d) {
             if (TryAt(prevO_ + d, prevT_ + d, n, limits)) {
@@ -189,7 +248,7 @@ bool Assessment::Ring(int d, int n, Limits limits) {
     return false;
 }
 
-void Assessment::MainPass() {
+void Aligner::MainPass() {
     const Limits limits{lo_, lt_};
     int w = kMainWindow;
     posO_ = posT_ = prevO_ = prevT_ = 0;
@@ -223,23 +282,23 @@ void Assessment::MainPass() {
         posO_ += w;
         posT_ += w;
         for (int t = prevT_; t < posT_; ++t) {
-            typedMarks[t] = MatchMark::Unmatched;
-            typedMap[t] = static_cast<std::uint16_t>(prevO_);
+            typedMarks_[t] = MatchMark::Unmatched;
+            typedMap_[t] = static_cast<std::uint16_t>(prevO_);
         }
         for (int o = prevO_; o < posO_; ++o) {
-            originalMarks[o] = MatchMark::Unmatched;
-            originalMap[o] = static_cast<std::uint16_t>(prevT_);
+            originalMarks_[o] = MatchMark::Unmatched;
+            originalMap_[o] = static_cast<std::uint16_t>(prevT_);
         }
         prevO_ = posO_;
         prevT_ = posT_;
     } while (posT_ < lt_);
 }
 
-void Assessment::RealignRight() {
+void Aligner::RealignRight() {
     bool rightMatched = false;
     int t = lt_ - 1;
     while (t >= 0) {
-        const MatchMark mark = typedMarks[t];
+        const MatchMark mark = typedMarks_[t];
         if (mark == MatchMark::Matched) {
             rightMatched = true;
             --t;
@@ -248,7 +307,7 @@ void Assessment::RealignRight() {
         if (mark == MatchMark::Unmatched && rightMatched) {
             // The right end of a wrong run: pair it backwards with the right end of the
             // left-over original it maps to, as long as the characters agree.
-            int q = typedMap[t];
+            int q = typedMap_[t];
             const int start = q;
             while (IsUnmatchedOriginal(q)) {
                 ++q;
@@ -268,18 +327,18 @@ void Assessment::RealignRight() {
     }
 }
 
-void Assessment::RefineRegions(int n) {
+void Aligner::RefineRegions(int n) {
     int s = 0;
     while (s < lt_) {
-        if (typedMarks[s] != MatchMark::Unmatched) {
+        if (typedMarks_[s] != MatchMark::Unmatched) {
             ++s;
             continue;
         }
         int endT = s + 1;
-        while (endT < lt_ && typedMarks[endT] != MatchMark::Matched) {
+        while (endT < lt_ && typedMarks_[endT] != MatchMark::Matched) {
             ++endT;
         }
-        const int startO = typedMap[s];
+        const int startO = typedMap_[s];
         int endO = startO;
         while (IsUnmatchedOriginal(endO)) {
             ++endO;
@@ -311,22 +370,22 @@ void Assessment::RefineRegions(int n) {
     }
 }
 
-void Assessment::MatchInPlace() {
+void Aligner::MatchInPlace() {
     int t = 0;
     while (t < lt_) {
-        if (typedMarks[t] != MatchMark::Unmatched) {
+        if (typedMarks_[t] != MatchMark::Unmatched) {
             ++t;
             continue;
         }
         // Neither run takes in the last position of its text.
         const int s = t;
         int e = s;
-        while (e < lt_ - 1 && typedMarks[e] == MatchMark::Unmatched) {
+        while (e < lt_ - 1 && typedMarks_[e] == MatchMark::Unmatched) {
             ++e;
         }
-        const int a = typedMap[s];
+        const int a = typedMap_[s];
         int b = a;
-        while (b < lo_ - 1 && originalMarks[b] == MatchMark::Unmatched) {
+        while (b < lo_ - 1 && originalMarks_[b] == MatchMark::Unmatched) {
             ++b;
         }
 
@@ -339,43 +398,43 @@ void Assessment::MatchInPlace() {
                 Pair(a + k, s + k);
                 lastPair = k;
             } else if (lastPair >= 0) {
-                typedMap[s + k] = static_cast<std::uint16_t>(a + lastPair + 1);
-                originalMap[a + k] = static_cast<std::uint16_t>(s + lastPair + 1);
+                typedMap_[s + k] = static_cast<std::uint16_t>(a + lastPair + 1);
+                originalMap_[a + k] = static_cast<std::uint16_t>(s + lastPair + 1);
             }
         }
         if (lastPair >= 0) {
             for (int x = s + std::max(length, 0); x < e; ++x) {
-                typedMap[x] = static_cast<std::uint16_t>(a + lastPair + 1);
+                typedMap_[x] = static_cast<std::uint16_t>(a + lastPair + 1);
             }
             for (int y = a + std::max(length, 0); y < b; ++y) {
-                originalMap[y] = static_cast<std::uint16_t>(s + lastPair + 1);
+                originalMap_[y] = static_cast<std::uint16_t>(s + lastPair + 1);
             }
         }
         t = e + 1;
     }
 }
 
-bool Assessment::ClassifyCharacters() {
+bool Classifier::ClassifyCharacters() {
     int e = 0;  // the next expected original position
     for (int c = 0; c < lt_; ++c) {
         if (c >= typedEnd_) {
             return false;
         }
-        const int f = typedMap[c];
+        const int f = typedMap_[c];
         // A map value beyond the place right behind the original, or into an array shorter
         // than the original, points nowhere: the classification ends here, with the classes
         // found so far.
         if (f > lo_ || (f != lo_ && f >= originalEnd_)) {
             return false;
         }
-        if (typedMarks[c] != MatchMark::Matched) {
+        if (typedMarks_[c] != MatchMark::Matched) {
             // A character mapped right behind the original's end was typed beyond it: an
             // extra character. (Ending the classification there instead would drop every
             // error of the text, e.g. for a doubled last letter.)
-            if (f < lo_ && originalMarks[f] == MatchMark::Unmatched) {
-                charClasses[c] = CharClass::WrongChar;
+            if (f < lo_ && originalMarks_[f] == MatchMark::Unmatched) {
+                charClasses_[c] = CharClass::WrongChar;
             } else {
-                charClasses[c] = CharClass::ExtraChar;
+                charClasses_[c] = CharClass::ExtraChar;
                 e = f + 1;
             }
             continue;
@@ -385,21 +444,21 @@ bool Assessment::ClassifyCharacters() {
         }
         if (e < f) {
             // Original text e..f-1 was skipped.
-            const int m = originalMap[f - 1];
+            const int m = originalMap_[f - 1];
             const std::string_view omitted = o_.substr(e, f - e);
-            omittedPositions.push_back(static_cast<std::uint16_t>(m));
-            omittedTexts.emplace_back(omitted);
+            omittedPositions_.push_back(static_cast<std::uint16_t>(m));
+            omittedTexts_.emplace_back(omitted);
             // The omission is listed, but a position past the typed text has no class.
             if (m >= lt_) {
                 return false;
             }
             int length = f - e;
-            if (charClasses[m] == CharClass::WrongChar) {
+            if (charClasses_[m] == CharClass::WrongChar) {
                 // Wrong characters beyond the skipped length were typed on top of it.
                 int i = 0;
-                while (m + i < lt_ && charClasses[m + i] == CharClass::WrongChar) {
+                while (m + i < lt_ && charClasses_[m + i] == CharClass::WrongChar) {
                     if (i >= length) {
-                        charClasses[m + i] = CharClass::ExtraChar;
+                        charClasses_[m + i] = CharClass::ExtraChar;
                     }
                     ++i;
                 }
@@ -407,10 +466,10 @@ bool Assessment::ClassifyCharacters() {
                     --length;
                 }
                 if (i < length) {
-                    charClasses[m] = CharClass::WrongCharAndOmission;
+                    charClasses_[m] = CharClass::WrongCharAndOmission;
                 }
             } else {
-                charClasses[m] = CharClass::OmissionBefore;
+                charClasses_[m] = CharClass::OmissionBefore;
             }
         }
         e = f + 1;
@@ -418,26 +477,26 @@ bool Assessment::ClassifyCharacters() {
     return true;
 }
 
-void Assessment::MarkUnfinishedEnd() {
+void Classifier::MarkUnfinishedEnd() {
     int cut = -1;
     for (int i = lt_ - 1; i >= 0; --i) {
-        if (IsSeparator(t_[i]) && charClasses[i] == CharClass::Correct && i != lt_ - 1) {
+        if (IsSeparator(t_[i]) && charClasses_[i] == CharClass::Correct && i != lt_ - 1) {
             break;
         }
-        if (charClasses[i] != CharClass::Correct) {
+        if (charClasses_[i] != CharClass::Correct) {
             cut = i;
         }
     }
     if (cut >= 0) {
-        std::fill(charClasses.begin() + cut, charClasses.end(), CharClass::NotAssessed);
+        std::fill(charClasses_.begin() + cut, charClasses_.end(), CharClass::NotAssessed);
     }
 }
 
-int Assessment::SkipUnmatchedOriginal(int p) const {
+int Classifier::SkipUnmatchedOriginal(int p) const {
     if (p < 0) {
         return -1;
     }
-    while (p < originalEnd_ && originalMarks[p] == MatchMark::Unmatched) {
+    while (p < originalEnd_ && originalMarks_[p] == MatchMark::Unmatched) {
         ++p;
     }
     // Running to the end of the original is an answer (the counting rules compare it with
@@ -445,7 +504,7 @@ int Assessment::SkipUnmatchedOriginal(int p) const {
     return p < originalEnd_ || p == lo_ ? p : -1;
 }
 
-bool Assessment::HasSeparator(int from, int to) const {
+bool Classifier::HasSeparator(int from, int to) const {
     from = std::max(from, 0);
     to = std::min(to, lo_);
     for (int i = from; i < to; ++i) {
@@ -456,12 +515,12 @@ bool Assessment::HasSeparator(int from, int to) const {
     return false;
 }
 
-void Assessment::CountError(int j) {
-    errorPositions.push_back(static_cast<std::uint16_t>(j));
+void Classifier::CountError(int j) {
+    errorPositions_.push_back(static_cast<std::uint16_t>(j));
     lastError_ = j;
 }
 
-void Assessment::CountErrors() {
+void Classifier::CountErrors() {
     lastError_ = -100;
     int prev = 0;  // class of the last event: 0 none, 1 wrong, 3 extra, 6 omission
     int j = 0;
@@ -472,15 +531,15 @@ void Assessment::CountErrors() {
         }
         const bool near = j - lastError_ < kNearDistance;
         const int last = lastError_;
-        switch (charClasses[j]) {
+        switch (charClasses_[j]) {
             case CharClass::WrongChar:
             case CharClass::WrongCharAndOmission: {
                 if (!near) {
                     CountError(j);
                 } else if (last >= 0) {
                     // Near errors count again only in another word of the original.
-                    const int a = typedMap[last];
-                    const int b = typedMap[j];
+                    const int a = typedMap_[last];
+                    const int b = typedMap_[j];
                     if (a != b && b < lo_ && HasSeparator(a, b + 1)) {
                         CountError(j);
                     }
@@ -492,8 +551,8 @@ void Assessment::CountErrors() {
                 if (!near) {
                     CountError(j);
                 } else if (last >= 0) {
-                    const int a = typedMap[last];
-                    const int b = SkipUnmatchedOriginal(typedMap[j]);
+                    const int a = typedMap_[last];
+                    const int b = SkipUnmatchedOriginal(typedMap_[j]);
                     if (b < 0) {
                         return;
                     }
@@ -504,7 +563,7 @@ void Assessment::CountErrors() {
                 // One error for the whole run of extra characters; the character after it
                 // is taken as settled.
                 int k = j + 1;
-                while (k < lt_ && charClasses[k] == CharClass::ExtraChar) {
+                while (k < lt_ && charClasses_[k] == CharClass::ExtraChar) {
                     ++k;
                 }
                 lastError_ = k;
@@ -516,8 +575,8 @@ void Assessment::CountErrors() {
                 if (!near) {
                     CountError(j);
                 } else if (last >= 0) {
-                    const int a = typedMap[last];
-                    const int b = typedMap[j];
+                    const int a = typedMap_[last];
+                    const int b = typedMap_[j];
                     if (a != b && b < lo_ && HasSeparator(a, b)) {
                         CountError(j);
                     }
@@ -529,8 +588,8 @@ void Assessment::CountErrors() {
                 if (prev == 1 && last >= 0 && j >= 1) {
                     // A wrong run has just ended: one that covered a word boundary of the
                     // original is an error in each word.
-                    const int a = typedMap[last];
-                    int b = SkipUnmatchedOriginal(typedMap[j - 1]);
+                    const int a = typedMap_[last];
+                    int b = SkipUnmatchedOriginal(typedMap_[j - 1]);
                     if (b < 0) {
                         return;
                     }
@@ -546,7 +605,8 @@ void Assessment::CountErrors() {
                             }
                         }
                         if (separator >= 0) {
-                            const int before = errorPositions.empty() ? -1 : errorPositions.back();
+                            const int before =
+                                errorPositions_.empty() ? -1 : errorPositions_.back();
                             CountError(j - 1);
                             if (separator != a && separator != b - 1 && !IsSeparator(o_[a]) &&
                                 !IsSeparator(o_[b - 1]) && t_[j] != '\r' && t_[j] != ' ' &&
@@ -564,4 +624,30 @@ void Assessment::CountErrors() {
         }
         ++j;
     }
+}
+
+}  // namespace
+
+Alignment Assessment::Align(std::string_view original, std::string_view typed) {
+    Alignment alignment;
+    if (TooLong(original, typed)) {
+        return alignment;
+    }
+    alignment.typedMarks.assign(typed.size(), MatchMark::Unvisited);
+    alignment.originalMarks.assign(original.size(), MatchMark::Unvisited);
+    alignment.typedMap.assign(typed.size(), 0);
+    alignment.originalMap.assign(original.size(), 0);
+    if (!typed.empty()) {
+        Aligner(original, typed, alignment).Run();
+    }
+    return alignment;
+}
+
+Classification Assessment::Classify(std::string_view original, std::string_view typed,
+                                    const Alignment& alignment) {
+    Classification result;
+    if (!TooLong(original, typed)) {
+        Classifier(original, typed, alignment, result).Run();
+    }
+    return result;
 }

@@ -6,19 +6,13 @@
 #include "common/code_page.h"
 #include "common/file_error.h"
 #include "common/json_text.h"
+#include "common/product_version.h"
 #include "common/text_number.h"
 #include "tester/test_data.h"
 #include "tester/test_record_file.h"
 #include "tester/text_file_reader.h"
 
 namespace {
-
-constexpr const char* kUsage =
-    "Usage:\n"
-    "  morvik --compare ORIGINAL TYPED [--unit strokes|words] [--points-per-error N]\n"
-    "                   [--duration SECONDS] [--json]\n"
-    "  morvik --assess RESULTS.2mvk [--unit strokes|words] [--points-per-error N]\n"
-    "                  [--duration SECONDS] [--json]\n";
 
 struct Options {
     enum class Mode { Compare, Assess } mode = Mode::Compare;
@@ -139,7 +133,7 @@ std::string UnitName(int unit) {
 
 void PrintJson(const Options& options, TestData& data, const BasicResults& results,
                std::ostream& out) {
-    const Assessment& a = data.assessment;
+    const Classification& a = data.classification;
     auto number = [](auto value) { return FormatInt(static_cast<std::int64_t>(value)); };
     std::string json = "{";
     if (options.mode == Options::Mode::Compare) {
@@ -177,7 +171,7 @@ void PrintJson(const Options& options, TestData& data, const BasicResults& resul
 
 void PrintText(const Options& options, TestData& data, const BasicResults& results,
                std::ostream& out) {
-    const Assessment& a = data.assessment;
+    const Classification& a = data.classification;
     if (options.mode == Options::Mode::Compare) {
         out << "Original: " << PathText(options.files[0]) << "\n";
         out << "Typed: " << PathText(options.files[1]) << "\n";
@@ -254,6 +248,27 @@ bool LoadResults(const Options& options, TestData& data, std::ostream& err) {
 
 }  // namespace
 
+CommandLineModes MorvikCommandLineModes() {
+    CommandLineModes modes("morvik", kMorvikName, std::string(kProductVersion),
+                           "[TEST.mvkt | RESULTS.2mvk]");
+    auto run = [](std::string option) {
+        return [option](const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& err) {
+            std::vector<std::string> args{option};
+            args.insert(args.end(), arguments.begin(), arguments.end());
+            return RunMorvikCommandLine(args, out, err);
+        };
+    };
+    const std::string options =
+        "[--unit strokes|words] [--points-per-error N] [--duration SECONDS] [--json]";
+    modes.Add({"--compare", "ORIGINAL TYPED " + options,
+               "assess a typed text file against its original and print the results",
+               run("--compare")});
+    modes.Add({"--assess", "RESULTS.2mvk " + options,
+               "assess a saved results file again and print the results", run("--assess")});
+    return modes;
+}
+
 bool IsMorvikCommandLine(const std::vector<std::string>& args) {
     return !args.empty() && (args[0] == "--compare" || args[0] == "--assess");
 }
@@ -263,7 +278,8 @@ int RunMorvikCommandLine(const std::vector<std::string>& args, std::ostream& out
     std::string error;
     const std::optional<Options> options = ParseOptions(args, error);
     if (!options) {
-        err << "morvik: " << error << "\n" << kUsage;
+        err << "morvik: " << error << "\n";
+        MorvikCommandLineModes().PrintUsage(err);
         return 2;
     }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/message_sink.h"
+#include "common/product_version.h"
 #include "common/settings_store.h"
 #include "tester/test_data.h"
 #include "tester/tester_host.h"
@@ -10,9 +12,11 @@
 /// The commands that make or keep results besides a typing run: Save Results, Load Results,
 /// Save User Text and Compare two text files. They work on the tester's one TestData and
 /// reach the window through the host; messages go to the sink under the product name.
+class YesNoQuestion;
+
 class ResultCommands {
   public:
-    static constexpr const char* kProductName = "Morvik";
+    static constexpr const char* kProductName = kMorvikName;
     static constexpr const char* kResultsFilter =
         "Morvik file (*.2mvk)|*.2mvk|All files (*.*)|*.*||";
     static constexpr const char* kUserTextFilter =
@@ -24,8 +28,8 @@ class ResultCommands {
     static constexpr const char* kTwoFilesOriginalKey = "TwoFilesOriginal";
     static constexpr const char* kTwoFilesUserKey = "TwoFilesUser";
 
-    ResultCommands(TestData& data, TesterHost& host, MessageSink& messages,
-                   SettingsStore& settings);
+    ResultCommands(TestData& data, TesterHost& host, MessageSink& messages, SettingsStore& settings,
+                   YesNoQuestion& questions);
 
     // Enabling. Commands that replace the texts or the log wait until a re-play has ended.
     bool CanLoadResults() const;
@@ -33,7 +37,8 @@ class ResultCommands {
     bool CanSaveUserText() const;
     bool CanCompareTwoTextFiles() const;
 
-    void SaveResults();
+    /// The file written, or nothing (cancelled, not replaced, or not written).
+    std::optional<std::string> SaveResults();
     void LoadResults();
     void SaveUserText();
     void CompareTwoTextFiles();
@@ -53,4 +58,5 @@ class ResultCommands {
     TesterHost& host_;
     MessageSink& messages_;
     SettingsStore& settings_;
+    YesNoQuestion& questions_;
 };

@@ -1,7 +1,6 @@
 #include "tester/scoring.h"
 
 #include <algorithm>
-#include <ctime>
 
 namespace {
 
@@ -20,11 +19,6 @@ int Worth(char c, std::string_view chars2, std::string_view chars3, std::string_
         return 4;
     }
     return 1;
-}
-
-std::string TwoDigits(std::int64_t value) {
-    std::string text = std::to_string(value);
-    return value < 10 ? "0" + text : text;
 }
 
 }  // namespace
@@ -89,25 +83,4 @@ int TypedLength(std::string_view typed) {
         ++length;
     }
     return length;
-}
-
-std::string FormatTimeSpan(std::int64_t seconds) {
-    std::string sign;
-    if (seconds < 0) {
-        sign = "-";
-        seconds = seconds == INT64_MIN ? INT64_MAX : -seconds;
-    }
-    return sign + TwoDigits(seconds / 3600) + ":" + TwoDigits(seconds / 60 % 60) + ":" +
-           TwoDigits(seconds % 60);
-}
-
-std::string FormatLocalTime(std::int64_t seconds, const char* format) {
-    const std::time_t time = static_cast<std::time_t>(seconds);
-    std::tm local{};
-    if (localtime_r(&time, &local) == nullptr) {
-        return {};
-    }
-    char buffer[64];
-    const std::size_t length = std::strftime(buffer, sizeof buffer, format, &local);
-    return std::string(buffer, length);
 }

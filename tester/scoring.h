@@ -24,8 +24,3 @@ int CountWrongCharacters(std::string_view typed, const std::vector<std::string>&
 
 /// The length of the typed text with every CR LF counted as one character.
 int TypedLength(std::string_view typed);
-
-/// A span of seconds as "%H:%M:%S" (hours may exceed 24).
-std::string FormatTimeSpan(std::int64_t seconds);
-/// Calendar seconds as local time in a strftime format with numeric fields only.
-std::string FormatLocalTime(std::int64_t seconds, const char* format);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text_number.h"
+#include "common/time_text.h"
 #include "tester/keyboard_type.h"
 #include "tester/scoring.h"
 
@@ -43,7 +44,7 @@ void TestData::Reset() {
 std::string TestData::MakeTestId(std::string_view text, std::int64_t nowSeconds) {
     const auto js = std::count(text.begin(), text.end(), 'j');
     const auto fs = std::count(text.begin(), text.end(), 'f');
-    return "MV" + FormatLocalTime(nowSeconds, "%Y%m%d_%H%M%S") + "_" +
+    return "MV" + TimeText::Local(nowSeconds, "%Y%m%d_%H%M%S") + "_" +
            FormatInt(static_cast<std::int64_t>(text.size())) + "_" + FormatInt(js) + FormatInt(fs);
 }
 
@@ -67,28 +68,35 @@ std::string TestData::ExtendOriginal(std::string_view original, std::string_view
 }
 
 bool TestData::Assess(std::string_view original, std::string_view typed) {
-    assessment.Clear();
+    ClearAssessment();
+    if (original.size() > Assessment::kMaxTextLength || typed.size() > Assessment::kMaxTextLength) {
+        return false;
+    }
+    alignment = Assessment::Align(original, typed);
+    classification = Assessment::Classify(original, typed, alignment);
+    points = CountPoints(typed, classification.charClasses, chars2, chars3, chars4);
+    typedLength = TypedLength(typed);
+    errorCount = static_cast<int>(classification.errorPositions.size());
+    wrongCharCount =
+        CountWrongCharacters(typed, classification.omittedTexts, classification.omittedPositions,
+                             classification.charClasses);
+    return true;
+}
+
+void TestData::ClearAssessment() {
+    alignment = {};
+    classification = {};
     points = 0;
     typedLength = 0;
     errorCount = 0;
     wrongCharCount = 0;
-    if (original.size() > Assessment::kMaxTextLength || typed.size() > Assessment::kMaxTextLength) {
-        return false;
-    }
-    assessment.Run(original, typed);
-    points = CountPoints(typed, assessment.charClasses, chars2, chars3, chars4);
-    typedLength = TypedLength(typed);
-    errorCount = static_cast<int>(assessment.errorPositions.size());
-    wrongCharCount = CountWrongCharacters(typed, assessment.omittedTexts,
-                                          assessment.omittedPositions, assessment.charClasses);
-    return true;
 }
 
 BasicResults TestData::ComputeBasicResults(int unit) {
     speedUnit = unit;
     BasicResults results;
     results.unit = unit;
-    results.totalTime = FormatTimeSpan(durationSeconds);
+    results.totalTime = TimeText::Span(durationSeconds);
     const bool words = unit == kWordsUnit;
     const int gross = words ? typedLength : points;
     const int errors = words ? wrongCharCount : errorCount;
@@ -106,7 +114,7 @@ BasicResults TestData::ComputeBasicResults(int unit) {
                         60.0;
         results.netSpeed = static_cast<float>(net / static_cast<double>(durationSeconds));
     }
-    results.dateOfTest = FormatLocalTime(endTime, "%m/%d/%Y");
-    results.timeEnded = FormatLocalTime(endTime, "%H:%M:%S");
+    results.dateOfTest = TimeText::Local(endTime, "%m/%d/%Y");
+    results.timeEnded = TimeText::Local(endTime, "%H:%M:%S");
     return results;
 }

@@ -58,6 +58,8 @@ class TestData {
     /// Aligns, classifies and counts. False, with every result cleared, when a text is longer
     /// than the positions of the assessment can address (kTooLongMessage).
     bool Assess(std::string_view original, std::string_view typed);
+    /// Empties the arrays of the assessment and zeroes its counts.
+    void ClearAssessment();
 
     /// The basic results in the given unit (kStrokesUnit or kWordsUnit), which becomes
     /// speedUnit.
@@ -124,6 +126,7 @@ class TestData {
 
     std::vector<KeystrokeRecord> keystrokeLog;
 
-    /// The arrays of the last assessment.
-    Assessment assessment;
+    // The arrays of the last assessment (not stored in files).
+    Alignment alignment;
+    Classification classification;
 };

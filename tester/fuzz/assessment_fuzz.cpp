@@ -1,10 +1,11 @@
-// Any two texts, and any marks and maps handed to the classification: nothing may be read or
-// written outside the arrays, and the results keep their shape.
+// Any two texts through the assessment of the tester, and any alignment handed to the
+// classification: nothing may be read or written outside the arrays, and the results keep their
+// shape.
 //
 // Input: one byte choosing the part, two bytes with the original's length, then the texts.
 // For the classification alone the remaining bytes give, per typed and then per original
 // position, a mark and a map value (which may point one or two places past the other text),
-// and the last byte shortens one of the arrays.
+// and the last byte shortens one of the arrays of that alignment.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -35,7 +36,7 @@ void Check(bool condition) {
 
 // An omission is listed before its position is looked at, so the last one may lie past the
 // typed text: by one after an alignment, by any map value for hand-made marks.
-void CheckShape(const Assessment& a, std::size_t typedLength, std::size_t omissionLimit) {
+void CheckShape(const Classification& a, std::size_t typedLength, std::size_t omissionLimit) {
     Check(a.charClasses.size() == typedLength);
     Check(a.omittedTexts.size() == a.omittedPositions.size());
     for (std::size_t i = 0; i < a.omittedPositions.size(); ++i) {
@@ -87,14 +88,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         }
         TestData data;
         Check(data.Assess(original, typed));
-        CheckShape(data.assessment, typed.size(), typed.size());
+        CheckShape(data.classification, typed.size(), typed.size());
         data.Assess(TestData::ExtendOriginal(original, typed), typed);
-        CheckShape(data.assessment, typed.size(), typed.size());
+        CheckShape(data.classification, typed.size(), typed.size());
         return 0;
     }
 
     const std::string typed = reader.Text(reader.Byte());
-    Assessment a;
+    Alignment a;
     a.typedMarks.resize(typed.size());
     a.typedMap.resize(typed.size());
     a.originalMarks.resize(original.size());
@@ -123,7 +124,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         default:
             break;
     }
-    a.Classify(original, typed);
-    CheckShape(a, typed.size(), typed.size() + 2);
+    CheckShape(Assessment::Classify(original, typed, a), typed.size(), typed.size() + 2);
     return 0;
 }

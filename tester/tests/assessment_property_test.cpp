@@ -97,18 +97,19 @@ bool IsKnownClass(CharClass value) {
 }
 
 void ExpectWellFormed(const TestData& data, const std::string& original, const std::string& typed) {
-    const Assessment& a = data.assessment;
+    const Alignment& alignment = data.alignment;
+    const Classification& a = data.classification;
     const std::size_t lo = original.size();
     const std::size_t lt = typed.size();
-    ASSERT_EQ(a.typedMarks.size(), lt);
-    ASSERT_EQ(a.typedMap.size(), lt);
+    ASSERT_EQ(alignment.typedMarks.size(), lt);
+    ASSERT_EQ(alignment.typedMap.size(), lt);
     ASSERT_EQ(a.charClasses.size(), lt);
-    ASSERT_EQ(a.originalMarks.size(), lo);
-    ASSERT_EQ(a.originalMap.size(), lo);
-    for (std::uint16_t target : a.typedMap) {
+    ASSERT_EQ(alignment.originalMarks.size(), lo);
+    ASSERT_EQ(alignment.originalMap.size(), lo);
+    for (std::uint16_t target : alignment.typedMap) {
         EXPECT_LE(target, lo);
     }
-    for (std::uint16_t target : a.originalMap) {
+    for (std::uint16_t target : alignment.originalMap) {
         EXPECT_LE(target, lt);
     }
     for (CharClass value : a.charClasses) {
@@ -188,12 +189,12 @@ TEST(AssessmentPropertyTest, IdenticalTextsAndPrefixesHaveNoErrors) {
         TestData data;
         ASSERT_TRUE(data.Assess(TestData::ExtendOriginal(original, typed), typed));
         SCOPED_TRACE(typed);
-        EXPECT_TRUE(std::all_of(data.assessment.charClasses.begin(),
-                                data.assessment.charClasses.end(),
+        EXPECT_TRUE(std::all_of(data.classification.charClasses.begin(),
+                                data.classification.charClasses.end(),
                                 [](CharClass c) { return c == CharClass::Correct; }));
         EXPECT_EQ(data.errorCount, 0);
         EXPECT_EQ(data.wrongCharCount, 0);
-        EXPECT_TRUE(data.assessment.omittedTexts.empty());
+        EXPECT_TRUE(data.classification.omittedTexts.empty());
     }
 }
 
@@ -207,9 +208,13 @@ TEST(AssessmentPropertyTest, AssessingTwiceGivesTheSameResults) {
         second.Assess("something else entirely", "other typing");
         first.Assess(original, typed);
         second.Assess(original, typed);
-        EXPECT_EQ(first.assessment.charClasses, second.assessment.charClasses);
-        EXPECT_EQ(first.assessment.errorPositions, second.assessment.errorPositions);
-        EXPECT_EQ(first.assessment.omittedTexts, second.assessment.omittedTexts);
+        EXPECT_EQ(first.alignment.typedMarks, second.alignment.typedMarks);
+        EXPECT_EQ(first.alignment.originalMarks, second.alignment.originalMarks);
+        EXPECT_EQ(first.alignment.typedMap, second.alignment.typedMap);
+        EXPECT_EQ(first.alignment.originalMap, second.alignment.originalMap);
+        EXPECT_EQ(first.classification.charClasses, second.classification.charClasses);
+        EXPECT_EQ(first.classification.errorPositions, second.classification.errorPositions);
+        EXPECT_EQ(first.classification.omittedTexts, second.classification.omittedTexts);
         EXPECT_EQ(first.points, second.points);
         EXPECT_EQ(first.wrongCharCount, second.wrongCharCount);
     }

@@ -11,9 +11,9 @@ namespace {
 
 // One letter per typed character: . correct, W wrong, X extra, O omission before,
 // 7 wrong and omission, N not assessed.
-std::string ClassPicture(const Assessment& assessment) {
+std::string ClassPicture(const Classification& classification) {
     std::string picture;
-    for (CharClass value : assessment.charClasses) {
+    for (CharClass value : classification.charClasses) {
         switch (value) {
             case CharClass::Correct:
                 picture += '.';
@@ -56,12 +56,13 @@ class AssessCases : public testing::TestWithParam<AssessCase> {};
 
 TEST_P(AssessCases, ClassifiesAndCountsErrors) {
     const AssessCase& c = GetParam();
-    Assessment assessment;
-    assessment.Run(c.original, c.typed);
-    EXPECT_EQ(ClassPicture(assessment), c.classes);
-    EXPECT_EQ(assessment.errorPositions, c.errors);
-    EXPECT_EQ(assessment.omittedTexts, c.omitted);
-    EXPECT_EQ(assessment.omittedPositions, c.omittedAt);
+    TestData data;
+    ASSERT_TRUE(data.Assess(c.original, c.typed));
+    const Classification& result = data.classification;
+    EXPECT_EQ(ClassPicture(result), c.classes);
+    EXPECT_EQ(result.errorPositions, c.errors);
+    EXPECT_EQ(result.omittedTexts, c.omitted);
+    EXPECT_EQ(result.omittedPositions, c.omittedAt);
 }
 
 // Typed positions are counted from 0. The original text under a wrong run is listed among the
@@ -255,41 +256,41 @@ TEST(AssessmentTest, MatchingInPlaceLeavesTheLastTypedCharacterAlone) {
     // "ab" is matched with the window of 2; "Xd" and "cd" are left over. Compared in place, the
     // runs stop before the last position of each text, so "d" stays unmatched although it
     // agrees with the original.
-    Assessment assessment;
-    assessment.Run("abcd", "abXd");
-    EXPECT_EQ(assessment.typedMarks,
+    const Alignment alignment = Assessment::Align("abcd", "abXd");
+    EXPECT_EQ(alignment.typedMarks,
               (std::vector<MatchMark>{MatchMark::Matched, MatchMark::Matched, MatchMark::Unmatched,
                                       MatchMark::Unmatched}));
-    EXPECT_EQ(ClassPicture(assessment), "..NN");
+    EXPECT_EQ(ClassPicture(Assessment::Classify("abcd", "abXd", alignment)), "..NN");
 }
 
 TEST(AssessmentTest, TypingPastTheEndIsComparedWithTheRepeatedText) {
     const std::string original = "Seven swans swim slowly.";
     const std::string typed = "Seven swans swim slowly. Seven swans";
-    Assessment assessment;
-    assessment.Run(TestData::ExtendOriginal(original, typed), typed);
-    EXPECT_EQ(ClassPicture(assessment), std::string(typed.size(), '.'));
-    EXPECT_TRUE(assessment.errorPositions.empty());
+    TestData data;
+    ASSERT_TRUE(data.Assess(TestData::ExtendOriginal(original, typed), typed));
+    EXPECT_EQ(ClassPicture(data.classification), std::string(typed.size(), '.'));
+    EXPECT_TRUE(data.classification.errorPositions.empty());
 }
 
 TEST(AssessmentTest, ArraysHaveTheLengthsOfTheirTexts) {
-    Assessment assessment;
-    assessment.Run("original text here", "typed");
-    EXPECT_EQ(assessment.typedMarks.size(), 5u);
-    EXPECT_EQ(assessment.typedMap.size(), 5u);
-    EXPECT_EQ(assessment.charClasses.size(), 5u);
-    EXPECT_EQ(assessment.originalMarks.size(), 18u);
-    EXPECT_EQ(assessment.originalMap.size(), 18u);
+    TestData data;
+    ASSERT_TRUE(data.Assess("original text here", "typed"));
+    EXPECT_EQ(data.alignment.typedMarks.size(), 5u);
+    EXPECT_EQ(data.alignment.typedMap.size(), 5u);
+    EXPECT_EQ(data.classification.charClasses.size(), 5u);
+    EXPECT_EQ(data.alignment.originalMarks.size(), 18u);
+    EXPECT_EQ(data.alignment.originalMap.size(), 18u);
 }
 
-TEST(AssessmentTest, RunReplacesTheResultsOfTheRunBefore) {
-    Assessment assessment;
-    assessment.Run("the quick brown fox", "the brown fox");
-    ASSERT_FALSE(assessment.omittedTexts.empty());
-    assessment.Run("abc", "abc");
-    EXPECT_TRUE(assessment.omittedTexts.empty());
-    EXPECT_TRUE(assessment.errorPositions.empty());
-    EXPECT_EQ(assessment.charClasses.size(), 3u);
+TEST(AssessmentTest, AssessReplacesTheResultsOfTheAssessmentBefore) {
+    TestData data;
+    ASSERT_TRUE(data.Assess("the quick brown fox", "the brown fox"));
+    ASSERT_FALSE(data.classification.omittedTexts.empty());
+    ASSERT_TRUE(data.Assess("abc", "abc"));
+    EXPECT_TRUE(data.classification.omittedTexts.empty());
+    EXPECT_TRUE(data.classification.errorPositions.empty());
+    EXPECT_EQ(data.classification.charClasses.size(), 3u);
+    EXPECT_EQ(data.alignment.originalMarks, std::vector<MatchMark>(3, MatchMark::Matched));
 }
 
 // Classification of alignments written by hand. Every position starts unvisited and mapped to 0;
@@ -316,34 +317,36 @@ AlignStep OriginalLeftOver(int original, int count, int map) {
     return {AlignStep::Kind::OriginalLeftOver, original, 0, count, map};
 }
 
-void Align(Assessment& assessment, std::size_t originalLength, std::size_t typedLength,
-           const std::vector<AlignStep>& steps) {
-    assessment.typedMarks.assign(typedLength, MatchMark::Unvisited);
-    assessment.typedMap.assign(typedLength, 0);
-    assessment.originalMarks.assign(originalLength, MatchMark::Unvisited);
-    assessment.originalMap.assign(originalLength, 0);
+Alignment HandAlignment(std::size_t originalLength, std::size_t typedLength,
+                        const std::vector<AlignStep>& steps) {
+    Alignment alignment;
+    alignment.typedMarks.assign(typedLength, MatchMark::Unvisited);
+    alignment.typedMap.assign(typedLength, 0);
+    alignment.originalMarks.assign(originalLength, MatchMark::Unvisited);
+    alignment.originalMap.assign(originalLength, 0);
     for (const AlignStep& step : steps) {
         for (int i = 0; i < step.count; ++i) {
             const auto o = static_cast<std::size_t>(step.original + i);
             const auto t = static_cast<std::size_t>(step.typed + i);
             switch (step.kind) {
                 case AlignStep::Kind::Pairs:
-                    assessment.typedMarks.at(t) = MatchMark::Matched;
-                    assessment.originalMarks.at(o) = MatchMark::Matched;
-                    assessment.typedMap.at(t) = static_cast<std::uint16_t>(o);
-                    assessment.originalMap.at(o) = static_cast<std::uint16_t>(t);
+                    alignment.typedMarks.at(t) = MatchMark::Matched;
+                    alignment.originalMarks.at(o) = MatchMark::Matched;
+                    alignment.typedMap.at(t) = static_cast<std::uint16_t>(o);
+                    alignment.originalMap.at(o) = static_cast<std::uint16_t>(t);
                     break;
                 case AlignStep::Kind::TypedLeftOver:
-                    assessment.typedMarks.at(t) = MatchMark::Unmatched;
-                    assessment.typedMap.at(t) = static_cast<std::uint16_t>(step.map);
+                    alignment.typedMarks.at(t) = MatchMark::Unmatched;
+                    alignment.typedMap.at(t) = static_cast<std::uint16_t>(step.map);
                     break;
                 case AlignStep::Kind::OriginalLeftOver:
-                    assessment.originalMarks.at(o) = MatchMark::Unmatched;
-                    assessment.originalMap.at(o) = static_cast<std::uint16_t>(step.map);
+                    alignment.originalMarks.at(o) = MatchMark::Unmatched;
+                    alignment.originalMap.at(o) = static_cast<std::uint16_t>(step.map);
                     break;
             }
         }
     }
+    return alignment;
 }
 
 struct ClassifyCase {
@@ -367,13 +370,12 @@ TEST_P(ClassifyCases, ClassifiesTheAlignment) {
     const ClassifyCase& c = GetParam();
     const std::string original = c.original;
     const std::string typed = c.typed;
-    Assessment assessment;
-    Align(assessment, original.size(), typed.size(), c.alignment);
-    assessment.Classify(original, typed);
-    EXPECT_EQ(ClassPicture(assessment), c.classes);
-    EXPECT_EQ(assessment.errorPositions, c.errors);
-    EXPECT_EQ(assessment.omittedTexts, c.omitted);
-    EXPECT_EQ(assessment.omittedPositions, c.omittedAt);
+    const Classification result = Assessment::Classify(
+        original, typed, HandAlignment(original.size(), typed.size(), c.alignment));
+    EXPECT_EQ(ClassPicture(result), c.classes);
+    EXPECT_EQ(result.errorPositions, c.errors);
+    EXPECT_EQ(result.omittedTexts, c.omitted);
+    EXPECT_EQ(result.omittedPositions, c.omittedAt);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -536,19 +538,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AssessmentTest, ShortArraysEndTheClassificationWhereTheyEnd) {
     const std::string original = "a c";
     const std::string typed = "x c";
-    Assessment assessment;
-    Align(assessment, original.size(), typed.size(),
-          {TypedLeftOver(0, 1, 0), OriginalLeftOver(0, 1, 0), Pairs(1, 1, 2)});
-    assessment.Classify(original, typed);
-    EXPECT_EQ(ClassPicture(assessment), "W..");
-    EXPECT_EQ(assessment.errorPositions, std::vector<std::uint16_t>{0});
+    Alignment alignment =
+        HandAlignment(original.size(), typed.size(),
+                      {TypedLeftOver(0, 1, 0), OriginalLeftOver(0, 1, 0), Pairs(1, 1, 2)});
+    Classification result = Assessment::Classify(original, typed, alignment);
+    EXPECT_EQ(ClassPicture(result), "W..");
+    EXPECT_EQ(result.errorPositions, std::vector<std::uint16_t>{0});
 
     // Without the map of the last typed character the first two are classified, then nothing.
-    assessment.typedMap.pop_back();
-    assessment.Classify(original, typed);
-    EXPECT_EQ(ClassPicture(assessment), "W..");
-    EXPECT_TRUE(assessment.errorPositions.empty());
-    EXPECT_EQ(assessment.omittedTexts, std::vector<std::string>{"a"});
+    alignment.typedMap.pop_back();
+    result = Assessment::Classify(original, typed, alignment);
+    EXPECT_EQ(ClassPicture(result), "W..");
+    EXPECT_TRUE(result.errorPositions.empty());
+    EXPECT_EQ(result.omittedTexts, std::vector<std::string>{"a"});
 }
 
 }  // namespace

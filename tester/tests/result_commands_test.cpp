@@ -12,6 +12,7 @@
 #include "common/testing/recording_message_sink.h"
 #include "common/testing/temp_dir.h"
 #include "tester/test_record_file.h"
+#include "tester/tests/scripted_yes_no_question.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ bool Readable(const std::string& path) {
 
 class ResultCommandsTest : public testing::Test {
   protected:
-    ResultCommandsTest() : commands(data, host, messages, settings) {
+    ResultCommandsTest() : commands(data, host, messages, settings, questions) {
         DataPaths::SetProgramFolder(dir.path());
     }
 
@@ -100,6 +101,7 @@ class ResultCommandsTest : public testing::Test {
     FakeHost host;
     RecordingMessageSink messages;
     MemorySettingsStore settings;
+    ScriptedYesNoQuestion questions;
     ResultCommands commands;
 };
 
@@ -113,6 +115,23 @@ TEST_F(ResultCommandsTest, SaveResultsAddsTheExtensionOnlyWhenItIsMissing) {
     EXPECT_FALSE(Readable(dir.File("other.2mvk.2mvk")));
     EXPECT_EQ(host.calls[0], "save Morvik file (*.2mvk)|*.2mvk|All files (*.*)|*.*|| " +
                                  dir.path() + "/text/*.2mvk");
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(ResultCommandsTest, SaveResultsAsksBeforeTheExtensionMakesTheNameOfAnExistingFile) {
+    FinishRun();
+    const std::string existing = dir.Write("run.2mvk", "kept");
+    host.saveAnswers = {dir.File("run"), dir.File("run"), existing};
+    questions.answers = {false, true};
+    commands.SaveResults();
+    EXPECT_EQ(TempDir::ReadAll(existing), "kept");
+    commands.SaveResults();
+    EXPECT_TRUE(Readable(existing));
+    // The dialog itself asked about a name chosen with its extension.
+    commands.SaveResults();
+    EXPECT_EQ(questions.asked,
+              std::vector<std::string>(
+                  2, "Morvik: " + existing + " already exists.\nDo you want to replace it?"));
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -141,9 +160,9 @@ TEST_F(ResultCommandsTest, SavedResultsLoadBackWithTheSameCountsAndMarks) {
     EXPECT_EQ(data.typedLength, finished.typedLength);
     EXPECT_EQ(data.errorCount, finished.errorCount);
     EXPECT_EQ(data.wrongCharCount, finished.wrongCharCount);
-    EXPECT_EQ(data.assessment.charClasses, finished.assessment.charClasses);
-    EXPECT_EQ(data.assessment.errorPositions, finished.assessment.errorPositions);
-    EXPECT_EQ(data.assessment.omittedTexts, finished.assessment.omittedTexts);
+    EXPECT_EQ(data.classification.charClasses, finished.classification.charClasses);
+    EXPECT_EQ(data.classification.errorPositions, finished.classification.errorPositions);
+    EXPECT_EQ(data.classification.omittedTexts, finished.classification.omittedTexts);
     EXPECT_FLOAT_EQ(data.ComputeBasicResults(TestData::kWordsUnit).netSpeed,
                     TestData(finished).ComputeBasicResults(TestData::kWordsUnit).netSpeed);
     EXPECT_EQ(data.keystrokeLog, finished.keystrokeLog);
@@ -244,8 +263,8 @@ TEST_F(ResultCommandsTest, ComparisonIsNotExtended) {
     const std::string alternative = dir.Write("typed.txt", "abc def abc def");
     host.comparison = ComparisonChoice{original, alternative, std::nullopt};
     commands.CompareTwoTextFiles();
-    EXPECT_EQ(data.assessment.originalMarks.size(), 7u);
-    EXPECT_EQ(data.assessment.charClasses[7], CharClass::NotAssessed);
+    EXPECT_EQ(data.alignment.originalMarks.size(), 7u);
+    EXPECT_EQ(data.classification.charClasses[7], CharClass::NotAssessed);
 }
 
 TEST_F(ResultCommandsTest, ComparisonWithAnUnreadableFileChangesNothing) {

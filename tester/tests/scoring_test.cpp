@@ -85,19 +85,6 @@ TEST(ScoringTest, TypedLengthCountsALineBreakAsOneCharacter) {
     EXPECT_EQ(TypedLength("\r\r\n"), 2);
 }
 
-TEST(ScoringTest, TimeSpansShowHoursMinutesAndSeconds) {
-    EXPECT_EQ(FormatTimeSpan(0), "00:00:00");
-    EXPECT_EQ(FormatTimeSpan(3661), "01:01:01");
-    EXPECT_EQ(FormatTimeSpan(200 * 60), "03:20:00");
-    EXPECT_EQ(FormatTimeSpan(90000), "25:00:00");
-}
-
-TEST(ScoringTest, LocalTimesUseNumericFields) {
-    // The test programs run in UTC.
-    EXPECT_EQ(FormatLocalTime(1045213507, "%m/%d/%Y"), "02/14/2003");
-    EXPECT_EQ(FormatLocalTime(1045213507, "%H:%M:%S"), "09:05:07");
-}
-
 struct BasicCase {
     const char* name;
     int unit;
@@ -181,10 +168,10 @@ TEST(ScoringTest, AssessRefusesTextsBeyondSixteenBitPositions) {
     EXPECT_FALSE(data.Assess(longText, "a"));
     EXPECT_FALSE(data.Assess("a", longText));
     EXPECT_EQ(data.points, 0);
-    EXPECT_TRUE(data.assessment.charClasses.empty());
+    EXPECT_TRUE(data.classification.charClasses.empty());
     const std::string longest(Assessment::kMaxTextLength, 'a');
     EXPECT_TRUE(data.Assess(longest, "aaaa"));
-    EXPECT_EQ(data.assessment.originalMarks.size(), Assessment::kMaxTextLength);
+    EXPECT_EQ(data.alignment.originalMarks.size(), Assessment::kMaxTextLength);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include "common/compressed_line_file.h"
 #include "common/extract_rich_text.h"
 #include "common/file_error.h"
-#include "tools/linefile/text_lines.h"
+#include "common/text_lines.h"
 
 namespace {
 

@@ -48,9 +48,9 @@ std::pair<double, double> SpanAt(const QPolygonF& polygon, double y) {
     return {left, right};
 }
 
-FingerShape MakeFinger(const HandsOutline::Group& group, const QTransform& frame) {
+FingerShape MakeFinger(const std::vector<StrokePoint>& group, const QTransform& frame) {
     FingerShape finger;
-    for (const HandsOutline::Point& p : group) {
+    for (const StrokePoint& p : group) {
         finger.polygon << frame.map(HandsPainter::ToPicture(p.x, p.y));
     }
     const QRectF box = finger.polygon.boundingRect();
@@ -126,7 +126,7 @@ struct HandShape {
 
 /// Builds one hand from its five groups: `thumbGroup` and the four finger groups. `mirrored`
 /// hands have their thumb on the left and are built in a flipped frame.
-HandShape BuildHand(const HandsOutline& outline, int firstGroup, int thumbGroup, bool mirrored) {
+HandShape BuildHand(const HandsData& outline, int firstGroup, int thumbGroup, bool mirrored) {
     const QTransform frame =
         mirrored ? QTransform(-1, 0, 0, 1, HandsPainter::kWidth, 0) : QTransform();
     std::vector<FingerShape> fingers;
@@ -254,7 +254,7 @@ void DrawCrease(QPainter& painter, const FingerShape& finger, const AppearanceSt
 
 }  // namespace
 
-QImage HandsPainter::Paint(const HandsOutline& outline, const AppearanceStyle& style) {
+QImage HandsPainter::Paint(const HandsData& outline, const AppearanceStyle& style) {
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     {
         QPainter painter(&image);

@@ -5,15 +5,17 @@
 #include <QImage>
 #include <QString>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <utility>
 #include <vector>
 
+#include "common/text_lines.h"
 #include "tools/picturegen/appearance_style.h"
 #include "tools/picturegen/backdrop_painter.h"
-#include "tools/picturegen/hands_outline.h"
 #include "tools/picturegen/hands_painter.h"
 #include "tools/picturegen/jpeg_writer.h"
 #include "tools/picturegen/movie_painter.h"
@@ -40,10 +42,16 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = argv[3];
     QGuiApplication app(argc, argv);
 
-    HandsOutline hands;
-    std::string error;
-    if (!hands.Load(handsSource, error)) {
-        std::cerr << "picturegen: " << handsSource << ": " << error << "\n";
+    // The outlines come from the text source of "hands.ddd", read as the tutor reads the file.
+    std::ifstream source(handsSource, std::ios::binary);
+    std::ostringstream text;
+    text << source.rdbuf();
+    HandsData hands;
+    if (!source || !hands.ParseLines(SplitTextLines(text.str())) || !hands.IsComplete()) {
+        std::cerr << "picturegen: " << handsSource << ": cannot read ten finger outlines"
+                  << (hands.failedLine() > 0 ? " (line " + std::to_string(hands.failedLine()) + ")"
+                                             : std::string())
+                  << "\n";
         return 1;
     }
 

@@ -2,10 +2,12 @@
 
 #include <string_view>
 
+#include "common/product_version.h"
+
 /// The texts of the first-time wizard's pages and messages, for the windows that show them.
 struct FirstTimeWizardTexts {
     static constexpr std::string_view kCaption = "Initial Test";
-    static constexpr std::string_view kMessageCaption = "Kelvane";
+    static constexpr std::string_view kMessageCaption = kKelvaneName;
 
     static constexpr std::string_view kOpenError = "error CFirstTimePage::OnInitDialog";
     static constexpr std::string_view kNoKeyboard =

@@ -13,10 +13,11 @@
 #include <jerror.h>
 
 #include "common/code_page.h"
+#include "common/product_version.h"
 
 namespace {
 
-constexpr const char* kCaption = "Kelvane";
+constexpr const char* kCaption = kKelvaneName;
 constexpr const char* kFatalCaption = "JPEG Fatal Error";
 constexpr const char* kOutOfMemory = "JpegFile :\nOut of memory";
 constexpr const char* kTooManyScans = "Too many scans in the JPEG file";

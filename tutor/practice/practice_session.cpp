@@ -341,7 +341,7 @@ void PracticeSession::OnKillFocus() {
 }
 
 void PracticeSession::OnTimer(int timerId) {
-    if (timerId != PracticeWindow::kPracticeTimerId || !state_.runActive) {
+    if (timerId != PracticeWindow::kPracticeTimerId || !state_.runActive || inactivityNoteOpen_) {
         return;
     }
     ++state_.idleTicks;
@@ -349,9 +349,13 @@ void PracticeSession::OnTimer(int timerId) {
         state_.strokesAtLastTick = state_.strokeCount;
         state_.idleTicks = 0;
     } else if (state_.idleTicks > kIdleTicksBeforeNote) {
+        // The count starts again before the note shows, so the note's own time is quiet time
+        // of the next round, not a reason for another note at once.
+        state_.idleTicks = 0;
+        inactivityNoteOpen_ = true;
         s_.dialogs.NoteBox(state_.strokeCount == 0 ? PracticeTexts::kCopyPlease
                                                    : PracticeTexts::kTimerStopped);
-        state_.idleTicks = 0;
+        inactivityNoteOpen_ = false;
     }
 
     if (state_.initialTestRunning && ActiveSeconds() / 60 >= kInitialTestMinutes) {
@@ -508,4 +512,10 @@ void PracticeSession::AbandonRun() {
     SaveResult(false);
     state_.runActive = false;
     s_.metronome.StopMetronome();
+}
+
+void PracticeSession::UserLoggedIn(std::string userName, bool newUser) {
+    ResetRun();
+    state_.userName = std::move(userName);
+    state_.initialTestRunning = newUser;
 }

@@ -104,6 +104,8 @@ class PracticeSession {
     void EndOfTestCommand();
     /// Another user logs in or the program closes: the run is recorded as an attempt and ends.
     void AbandonRun();
+    /// Another user has logged in: the run is reset and the initial test awaits a new user.
+    void UserLoggedIn(std::string userName, bool newUser);
 
     /// The figures the statistics strip shows, in per cent of the limits, each truncated.
     int SpeedPercent() const;
@@ -124,4 +126,7 @@ class PracticeSession {
     Services s_;
     PracticeState state_;
     std::bitset<256> accepted_;
+    /// The inactivity note is open: the timer keeps ticking inside its modal event loop, and
+    /// those ticks must not stack a second note on the first.
+    bool inactivityNoteOpen_ = false;
 };

@@ -26,4 +26,8 @@ class AudioOutput {
     /// Sends a packed short message: status in the low byte, then the two data bytes.
     virtual void MidiShortMessage(std::uint32_t message) = 0;
     virtual void MidiClose() = 0;
+
+    /// Ends the waits of every caller at once and plays nothing more: closing the program
+    /// never waits for a sound. The program's own output needs it; a recorder need not care.
+    virtual void Shutdown() {}
 };

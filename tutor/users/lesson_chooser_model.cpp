@@ -4,16 +4,16 @@
 
 #include "common/clock.h"
 #include "common/text_number.h"
+#include "common/time_text.h"
 #include "tutor/course/lesson_course.h"
 #include "tutor/users/lesson_result.h"
-#include "tutor/users/time_text.h"
 #include "tutor/users/user_profile.h"
 
 LessonChooserModel::LessonChooserModel(const LessonCourse& course, UserProfile& profile,
                                        const Clock& clock)
     : course_(course), profile_(profile), clock_(clock) {}
 
-LessonChooserModel::Row LessonChooserModel::RecordRow(int lesson) const {
+LessonChooserModel::Row LessonChooserModel::recordRow(int lesson) const {
     const LessonResult& result = profile_.result(static_cast<std::size_t>(lesson));
     Row row;
     row.image = ResultRating(result, course_.ErrorLimit(lesson));
@@ -24,12 +24,12 @@ LessonChooserModel::Row LessonChooserModel::RecordRow(int lesson) const {
                  FormatInt(result.bestSpeed),
                  FormatFixed(course_.SpeedLimit(lesson), 0),
                  TimeText::DateTime(result.bestTime),
-                 TimeText::Span(result.activeSeconds),
+                 TimeText::SpanWithinDay(result.activeSeconds),
                  FormatInt(result.attempts)};
     return row;
 }
 
-LessonChooserModel::Row LessonChooserModel::NextLessonRow(int lesson) const {
+LessonChooserModel::Row LessonChooserModel::nextLessonRow(int lesson) const {
     Row row;
     row.image = kNotPractisedImage;
     row.texts = {FormatInt(std::int64_t{lesson} + 1),
@@ -50,18 +50,19 @@ void LessonChooserModel::open() {
     chosenLesson_ = -1;
     const int records = static_cast<int>(profile_.resultCount());
     reachedLessons_ = records;
-    if (course_.LessonCount() == 0) {
+    courseMissing_ = course_.LessonCount() == 0;
+    if (courseMissing_) {
         Row missing;
         missing.texts[0] = kMissingCourse;
         rows_.push_back(missing);
         return;
     }
     for (int i = 0; i < records; ++i) {
-        rows_.push_back(RecordRow(i));
+        rows_.push_back(recordRow(i));
     }
     const bool lastNotPractised = records > 0 && rows_.back().image == kNotPractisedImage;
     if (records < course_.LessonCount() && !lastNotPractised) {
-        rows_.push_back(NextLessonRow(records));
+        rows_.push_back(nextLessonRow(records));
     }
     if (!rows_.empty()) {
         selectedRow_ = static_cast<int>(rows_.size()) - 1;
@@ -69,7 +70,8 @@ void LessonChooserModel::open() {
 }
 
 void LessonChooserModel::select(int row) {
-    selectedRow_ = row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1;
+    // The message of a missing course is no lesson to choose.
+    selectedRow_ = !courseMissing_ && row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1;
 }
 
 bool LessonChooserModel::choose() {
@@ -94,7 +96,7 @@ void LessonChooserModel::skipLesson() {
         }
         return;
     }
-    rows_.insert(rows_.begin() + position, NextLessonRow(position));
+    rows_.insert(rows_.begin() + position, nextLessonRow(position));
     profile_.setResult(position, clock_.NowSeconds(), 0.0, 0, 0);
     selectedRow_ = position;
 }

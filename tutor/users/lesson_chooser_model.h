@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "common/product_version.h"
+
 class Clock;
 class LessonCourse;
 class UserProfile;
@@ -19,7 +21,7 @@ class LessonChooserModel {
     static constexpr const char* kSkipQuestion =
         "Do you really want to go on to an advanced lesson?\nIt is necessary to practice all "
         "the previous lessons thoroughly!";
-    static constexpr const char* kQuestionCaption = "Kelvane";
+    static constexpr const char* kQuestionCaption = kKelvaneName;
     /// The image of a lesson not yet practised.
     static constexpr int kNotPractisedImage = 5;
     static constexpr int kColumnCount = 9;
@@ -28,6 +30,18 @@ class LessonChooserModel {
         "Speed Limit", "Date", "Active Time",    "Number of Attempts"};
     static constexpr std::array<int, kColumnCount> kColumnWidths = {100, 170, 50, 50, 50,
                                                                     50,  160, 70, 40};
+    static constexpr const char* kLessonButton = "&Lesson";
+    static constexpr const char* kSkipButton = "&Skip Lesson";
+    static constexpr const char* kCancelButton = "&Cancel";
+
+    /// The dialog keeps its place, size and column widths between runs under this name, its
+    /// list under the empty list name, and opens at this rectangle the first time.
+    static constexpr const char* kPlacementName = "lessondlg";
+    static constexpr const char* kPlacementList = "";
+    static constexpr int kDefaultX = 30;
+    static constexpr int kDefaultWidth = 600;
+    static constexpr int kDefaultY = 30;
+    static constexpr int kDefaultHeight = 300;
 
     struct Row {
         int image = kNotPractisedImage;
@@ -41,6 +55,8 @@ class LessonChooserModel {
     void open();
 
     const std::vector<Row>& rows() const { return rows_; }
+    /// The course has no lessons: the only row holds kMissingCourse, across the columns.
+    bool courseMissing() const { return courseMissing_; }
     /// -1 without a selection.
     int selectedRow() const { return selectedRow_; }
     void select(int row);
@@ -57,13 +73,14 @@ class LessonChooserModel {
     void skipLesson();
 
   private:
-    Row RecordRow(int lesson) const;
-    Row NextLessonRow(int lesson) const;
+    Row recordRow(int lesson) const;
+    Row nextLessonRow(int lesson) const;
 
     const LessonCourse& course_;
     UserProfile& profile_;
     const Clock& clock_;
     std::vector<Row> rows_;
+    bool courseMissing_ = false;
     int selectedRow_ = -1;
     int reachedLessons_ = 0;
     int chosenLesson_ = -1;

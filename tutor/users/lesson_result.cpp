@@ -19,7 +19,7 @@ std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
 
 }  // namespace
 
-LessonResult LessonResult::Empty(std::int64_t now) {
+LessonResult LessonResult::empty(std::int64_t now) {
     LessonResult result;
     result.bestTime = now;
     return result;

@@ -19,7 +19,7 @@ struct LessonResult {
     std::int32_t attempts = 0;
 
     /// A new record: created at now, nothing practised.
-    static LessonResult Empty(std::int64_t now);
+    static LessonResult empty(std::int64_t now);
 
     /// "bestTime:bestErrorRate:bestSpeed:activeSeconds:attempts:" with the rate to two
     /// decimals, independent of the process locale.

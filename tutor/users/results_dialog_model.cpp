@@ -1,9 +1,9 @@
 #include "tutor/users/results_dialog_model.h"
 
 #include "common/text_number.h"
+#include "common/time_text.h"
 #include "tutor/users/evaluation_texts.h"
 #include "tutor/users/stroke_log.h"
-#include "tutor/users/time_text.h"
 
 ResultsDialogModel::ResultsDialogModel(const StrokeLog& log, const EvaluationTexts& texts,
                                        RandomSource& random)
@@ -63,7 +63,7 @@ std::string ResultsDialogModel::errorNowText() const {
 }
 
 std::string ResultsDialogModel::totalTimeText() const {
-    return TimeText::Span(figures_.totalMs / 1000);
+    return TimeText::SpanWithinDay(figures_.totalMs / 1000);
 }
 
 std::string ResultsDialogModel::copiedShareText() const {
@@ -80,4 +80,38 @@ std::string ResultsDialogModel::strokesText() const {
 
 std::string ResultsDialogModel::errorsText() const {
     return FormatInt(figures_.errors);
+}
+
+std::vector<ResultsDialogModel::FigureField> ResultsDialogModel::figureFields() const {
+    static constexpr const char* kSpeed = "Speed (strokes/min)";
+    static constexpr const char* kErrorRate = "Error Rate";
+    static constexpr const char* kCharacters = "Characters";
+    return {
+        {kSpeed, "Limit:", speedLimitText()},           {kSpeed, "Now:", speedNowText()},
+        {kErrorRate, "Limit:", errorLimitText()},       {kErrorRate, "Now:", errorNowText()},
+        {kCharacters, "Total Time", totalTimeText()},   {kCharacters, "Copied:", copiedShareText()},
+        {kCharacters, "Total:", totalCharactersText()}, {kCharacters, "Now:", strokesText()},
+        {kCharacters, "Errors:", errorsText()},
+    };
+}
+
+std::vector<std::string> ResultsDialogModel::Cells(const ErrorRow& row) {
+    return {row.character, row.errors, row.errorCount, row.strokeCount};
+}
+
+std::vector<std::string> ResultsDialogModel::Cells(const SpeedRow& row) {
+    return {row.character, row.delaySeconds, row.strokeCount};
+}
+
+const Diagram* ResultsDialogModel::diagramOf(Tab tab) const {
+    switch (tab) {
+        case Tab::ErrorDiagram:
+            return &series_.errors;
+        case Tab::AverageSpeedDiagram:
+            return &series_.averageSpeed;
+        case Tab::CurrentSpeedDiagram:
+            return &series_.currentSpeed;
+        default:
+            return nullptr;
+    }
 }

@@ -14,7 +14,7 @@ std::string WavName(const char* stem, int soundType) {
 SoundFeedback::SoundFeedback(AudioOutput& output, std::string soundsFolder)
     : output_(output), soundsFolder_(std::move(soundsFolder)) {}
 
-std::vector<SoundStep> SoundFeedback::CorrectSoundSteps(int soundType) {
+std::vector<SoundStep> SoundFeedback::correctSoundSteps(int soundType) {
     if (soundType >= 0 && soundType <= 3) {
         // The correct-stroke WAV plays in the background and is cut off by the next sound, so
         // a fast typist is never held up.
@@ -26,7 +26,7 @@ std::vector<SoundStep> SoundFeedback::CorrectSoundSteps(int soundType) {
     return {};
 }
 
-std::vector<SoundStep> SoundFeedback::ErrorSoundSteps(int soundType) {
+std::vector<SoundStep> SoundFeedback::errorSoundSteps(int soundType) {
     switch (soundType) {
         case 0:
         case 1:
@@ -53,9 +53,9 @@ std::vector<SoundStep> SoundFeedback::ErrorSoundSteps(int soundType) {
     }
 }
 
-std::vector<SoundStep> SoundFeedback::TestSequenceSteps(int soundType) {
-    const std::vector<SoundStep> correct = CorrectSoundSteps(soundType);
-    const std::vector<SoundStep> error = ErrorSoundSteps(soundType);
+std::vector<SoundStep> SoundFeedback::testSequenceSteps(int soundType) {
+    const std::vector<SoundStep> correct = correctSoundSteps(soundType);
+    const std::vector<SoundStep> error = errorSoundSteps(soundType);
     std::vector<SoundStep> steps;
     const std::vector<SoundStep>* order[] = {&correct, &correct, &error, &correct, &correct};
     for (std::size_t i = 0; i < std::size(order); ++i) {
@@ -67,7 +67,7 @@ std::vector<SoundStep> SoundFeedback::TestSequenceSteps(int soundType) {
     return steps;
 }
 
-void SoundFeedback::Play(const std::vector<SoundStep>& steps) {
+void SoundFeedback::play(const std::vector<SoundStep>& steps) {
     for (const SoundStep& step : steps) {
         switch (step.kind) {
             case SoundStep::Kind::StopWav:
@@ -87,32 +87,32 @@ void SoundFeedback::Play(const std::vector<SoundStep>& steps) {
 }
 
 void SoundFeedback::playCorrectSound(int soundType) {
-    Play(CorrectSoundSteps(soundType));
+    play(correctSoundSteps(soundType));
 }
 
 void SoundFeedback::playErrorSound(int soundType) {
-    Play(ErrorSoundSteps(soundType));
+    play(errorSoundSteps(soundType));
 }
 
 void SoundFeedback::playTestSequence(int soundType) {
-    Play(TestSequenceSteps(soundType));
+    play(testSequenceSteps(soundType));
 }
 
-std::uint32_t SoundFeedback::ProgramChangeMessage(const TutorSettings& settings) {
-    return PackShortMessage(
+std::uint32_t SoundFeedback::programChangeMessage(const TutorSettings& settings) {
+    return packShortMessage(
         static_cast<std::uint8_t>(kProgramChange | (settings.midiChannel & 0x0F)),
         static_cast<std::uint8_t>(settings.midiProgram & 0x7F), 0);
 }
 
-std::uint32_t SoundFeedback::NoteOnMessage(const TutorSettings& settings) {
-    return PackShortMessage(static_cast<std::uint8_t>(kNoteOn | (settings.midiChannel & 0x0F)),
+std::uint32_t SoundFeedback::noteOnMessage(const TutorSettings& settings) {
+    return packShortMessage(static_cast<std::uint8_t>(kNoteOn | (settings.midiChannel & 0x0F)),
                             static_cast<std::uint8_t>(settings.midiNote & 0x7F),
                             static_cast<std::uint8_t>(settings.midiVelocity & 0x7F));
 }
 
 void SoundFeedback::playMetronomeNote(const TutorSettings& settings) {
     if (midiOpen_ && midiDevice_ != settings.midiDevice) {
-        CloseMidi();
+        closeMidi();
     }
     if (!midiOpen_) {
         if (!output_.MidiOpen(settings.midiDevice)) {
@@ -123,11 +123,11 @@ void SoundFeedback::playMetronomeNote(const TutorSettings& settings) {
     }
     // The reset ends the previous beat's note; no note-off is sent.
     output_.MidiReset();
-    output_.MidiShortMessage(ProgramChangeMessage(settings));
-    output_.MidiShortMessage(NoteOnMessage(settings));
+    output_.MidiShortMessage(programChangeMessage(settings));
+    output_.MidiShortMessage(noteOnMessage(settings));
 }
 
-void SoundFeedback::CloseMidi() {
+void SoundFeedback::closeMidi() {
     if (midiOpen_) {
         output_.MidiClose();
         midiOpen_ = false;

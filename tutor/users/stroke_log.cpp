@@ -3,7 +3,6 @@
 #include "common/colon_field_reader.h"
 #include "common/compressed_line_file.h"
 #include "common/file_error.h"
-#include "common/system_clock.h"
 #include "common/text_number.h"
 
 namespace {
@@ -37,11 +36,6 @@ std::string_view LineAt(const std::vector<std::string>& lines, std::size_t index
 
 StrokeLog::StrokeLog(const Clock& clock) : clock_(clock), startTime_(clock.NowSeconds()) {}
 
-StrokeLog& StrokeLog::Instance() {
-    static StrokeLog log(SystemClock::Instance());
-    return log;
-}
-
 void StrokeLog::Start(std::int32_t lessonIndex, std::string_view userName, double errorLimit,
                       std::int32_t speedLimit, std::int32_t characterCount,
                       std::string_view lessonTitle) {
@@ -65,7 +59,7 @@ void StrokeLog::RemoveLast() {
     }
 }
 
-std::string StrokeLog::RecordToText(const StrokeRecord& record) {
+std::string StrokeLog::recordToText(const StrokeRecord& record) {
     std::string text = FormatInt(record.delayMs);
     text += ':';
     AppendCharacterField(text, record.expected);
@@ -75,7 +69,7 @@ std::string StrokeLog::RecordToText(const StrokeRecord& record) {
     return text;
 }
 
-bool StrokeLog::RecordFromText(std::string_view line, StrokeRecord& record) {
+bool StrokeLog::recordFromText(std::string_view line, StrokeRecord& record) {
     ColonFieldReader reader(line);
     std::int32_t delay = 0;
     std::string expected;
@@ -101,16 +95,17 @@ std::vector<std::string> StrokeLog::toLines() const {
     lines.push_back(FormatInt(speedLimit_));
     lines.push_back(FormatInt(characterCount_));
     for (const StrokeRecord& record : records_) {
-        lines.push_back(RecordToText(record));
+        lines.push_back(recordToText(record));
     }
     return lines;
 }
 
 bool StrokeLog::fromLines(const std::vector<std::string>& lines) {
-    records_.clear();
+    // A file that is not a results file must not cost the user the run in memory.
     if (LineAt(lines, 0) != kMagic) {
         return false;
     }
+    records_.clear();
     startTime_ = ParseLeadingInt64(LineAt(lines, 1));
     userName_ = LineAt(lines, 2);
     lessonIndex_ = ParseLeadingInt32(LineAt(lines, 3));
@@ -120,7 +115,7 @@ bool StrokeLog::fromLines(const std::vector<std::string>& lines) {
     characterCount_ = ParseLeadingInt32(LineAt(lines, 7));
     for (std::size_t i = 8; i < lines.size(); ++i) {
         StrokeRecord record;
-        if (!RecordFromText(lines[i], record)) {
+        if (!recordFromText(lines[i], record)) {
             break;
         }
         records_.push_back(record);

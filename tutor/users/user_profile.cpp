@@ -9,11 +9,8 @@
 #include <system_error>
 
 #include "common/compressed_line_file.h"
-#include "common/data_paths.h"
 #include "common/file_error.h"
-#include "common/system_clock.h"
 #include "tutor/users/password_hash.h"
-#include "tutor/users/removable_media_folder.h"
 #include "tutor/users/user_name.h"
 
 namespace fs = std::filesystem;
@@ -102,12 +99,6 @@ bool WriteUserFile(const std::string& path, const std::vector<std::string>& line
 UserProfile::UserProfile(const Clock& clock, std::string usersFolder,
                          const DisketteFolder& diskette)
     : clock_(clock), usersFolder_(WithSlash(std::move(usersFolder))), diskette_(&diskette) {}
-
-UserProfile& UserProfile::Instance() {
-    static RemovableMediaFolder media(nullptr);
-    static UserProfile profile(SystemClock::Instance(), DataPaths::WritableFolder("users"), media);
-    return profile;
-}
 
 std::string UserProfile::userPath(std::string_view name) const {
     if (!UserName::IsSafe(name)) {
@@ -341,7 +332,7 @@ void UserProfile::setResult(std::int32_t lessonIndex, std::int64_t time, double 
                             std::int32_t speed, std::int64_t activeSeconds) {
     modified_ = true;
     if (lessonIndex >= 0 && static_cast<std::size_t>(lessonIndex) >= results_.size()) {
-        results_.push_back(LessonResult::Empty(clock_.NowSeconds()));
+        results_.push_back(LessonResult::empty(clock_.NowSeconds()));
     }
     if (lessonIndex >= 0 && static_cast<std::size_t>(lessonIndex) < results_.size()) {
         results_[static_cast<std::size_t>(lessonIndex)].merge(time, errorRate, speed,
@@ -351,7 +342,7 @@ void UserProfile::setResult(std::int32_t lessonIndex, std::int64_t time, double 
 
 void UserProfile::addEmptyResults(std::int32_t count) {
     for (std::int32_t i = 0; i < count; ++i) {
-        results_.push_back(LessonResult::Empty(clock_.NowSeconds()));
+        results_.push_back(LessonResult::empty(clock_.NowSeconds()));
     }
     modified_ = true;
 }

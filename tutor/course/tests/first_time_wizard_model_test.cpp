@@ -8,7 +8,6 @@
 
 #include "common/data_paths.h"
 #include "common/testing/temp_dir.h"
-#include "tutor/course/first_time_wizard_texts.h"
 #include "tutor/course/no_system_keyboard_layouts.h"
 #include "tutor/course/tests/course_files_support.h"
 #include "tutor/course/tests/fake_system_keyboard_layouts.h"
@@ -69,8 +68,10 @@ TEST_F(FirstTimeWizard, OffersRecordsOfCandidatesTheSystemAccepts) {
     EXPECT_EQ(model.keyboardEntries()[0].caption, "English (US)");
     EXPECT_EQ(model.keyboardEntries()[1].caption, "Hungarian");
     EXPECT_EQ(model.keyboardEntries()[2].caption, "Numeric keypad");
-    // Every system layout is tried with activation; the keypad is no system layout.
-    EXPECT_EQ(system.requests, (Lines{"00000407", "00000409", "0000040E"}));
+    // Every system layout is asked about, none is switched to; the keypad is no system layout.
+    EXPECT_EQ(system.questions, (Lines{"00000407", "00000409", "0000040E"}));
+    EXPECT_TRUE(system.requests.empty());
+    EXPECT_EQ(system.active, "00000407");
 }
 
 TEST_F(FirstTimeWizard, DefaultKeyboardAndLevelAreSelected) {
@@ -128,9 +129,6 @@ TEST_F(FirstTimeWizard, NoAcceptableKeyboardLeavesThePageEmpty) {
     EXPECT_TRUE(model.keyboardEntries().empty());
     EXPECT_EQ(model.CurrentButtons(), Buttons{});
     EXPECT_FALSE(model.Next());
-    EXPECT_EQ(FirstTimeWizardTexts::kNoKeyboard,
-              "The program cannot find the proper keyboard type. Please, install the correct "
-              "keyboard type first. Otherwise, we cannot carry on.");
 }
 
 TEST_F(FirstTimeWizard, MissingListFilesGiveTheOpeningError) {
@@ -138,7 +136,6 @@ TEST_F(FirstTimeWizard, MissingListFilesGiveTheOpeningError) {
     dir.Write("config/keyboards.txt", "00000409:US:1:\n");
     EXPECT_EQ(model.OpenCoursePage(), Status::FilesMissing);
     EXPECT_TRUE(model.keyboardEntries().empty());
-    EXPECT_EQ(FirstTimeWizardTexts::kOpenError, "error CFirstTimePage::OnInitDialog");
     std::filesystem::remove(dir.File("config/keyboards.txt"));
     dir.Write("config/lessons.txt", "00000409_a:00000409:Beginner:x:1:\n");
     EXPECT_EQ(model.OpenCoursePage(), Status::FilesMissing);
@@ -310,4 +307,72 @@ TEST_F(FirstTimeWizardTestPage, MissingCourseFileGivesNoRows) {
     model.Show(true);
     EXPECT_TRUE(model.testRows().empty());
     EXPECT_FALSE(course.loaded());
+}
+
+TEST_F(FirstTimeWizardTestPage, ReopenedAfterAFailedTestTheCoursePageShowsTheUsersCourse) {
+    // Without this the defaults (Hungarian, "Halado") would be preselected and Next would
+    // quietly switch the user's course.
+    FirstTimeWizardModel model(system, course, "00000409", "_a");
+    model.Show(true);
+    ASSERT_TRUE(model.Back());
+    ASSERT_TRUE(model.Back());
+    ASSERT_TRUE(model.Back());
+    ASSERT_EQ(model.FillCoursePage(Keyboards(), Courses(), kCandidates), Status::Ready);
+    EXPECT_EQ(model.keyboardEntries()[model.selectedKeyboard()].id, "00000409");
+    EXPECT_EQ(Captions(model.levelEntries()), (Lines{"Beginner", "Advanced", "Expert"}));
+    EXPECT_EQ(model.selectedLevel(), 0);
+    EXPECT_EQ(model.description(), "From the home row");
+    ASSERT_TRUE(model.Next());
+    EXPECT_EQ(model.keyboardId(), "00000409");
+    EXPECT_EQ(model.courseName(), "_a");
+}
+
+TEST_F(FirstTimeWizardTestPage, ReopenedWithACourseNoLongerOfferedTheDefaultsStay) {
+    struct Case {
+        const char* keyboardId;
+        const char* courseName;
+        const char* keyboard;
+        const char* level;
+    };
+    for (const Case& c : {Case{"00000407", "_a", "0000040E", "Halado"},
+                          Case{"00000409", "_q", "00000409", "Expert"}}) {
+        FirstTimeWizardModel model(system, course, c.keyboardId, c.courseName);
+        model.Show(true);
+        model.FillCoursePage(Keyboards(), Courses(), kCandidates);
+        EXPECT_EQ(model.keyboardEntries()[model.selectedKeyboard()].id, c.keyboard)
+            << c.keyboardId << c.courseName;
+        EXPECT_EQ(model.levelEntries()[model.selectedLevel()].caption, c.level)
+            << c.keyboardId << c.courseName;
+    }
+}
+
+TEST_F(FirstTimeWizard, AFirstShowingPreselectsTheDefaultsNotTheUsersCourse) {
+    FirstTimeWizardModel model(system, course, "00000409", "_a");
+    model.Show();
+    model.FillCoursePage(Keyboards(), Courses(), kCandidates);
+    EXPECT_EQ(model.keyboardEntries()[model.selectedKeyboard()].id, "0000040E");
+}
+
+TEST_F(FirstTimeWizard, EveryLeavingOfTheCoursePageHandsTheCourseOverAtOnce) {
+    FirstTimeWizardModel model = Model();
+    std::vector<std::string> chosen;
+    model.SetCourseChosen([&](const std::string& keyboardId, const std::string& courseName) {
+        chosen.push_back(keyboardId + courseName);
+    });
+    model.FillCoursePage(Keyboards(), Courses(), kCandidates);
+    model.Show();
+    model.SelectKeyboard(0);
+    model.SelectLevel(1);
+    EXPECT_TRUE(chosen.empty());
+    ASSERT_TRUE(model.Next());
+    EXPECT_EQ(chosen, Lines{"00000409_b"});
+    // Going back and on again hands the new choice over; the other pages hand nothing.
+    model.SetQualifyTicked(true);
+    ASSERT_TRUE(model.Next());
+    ASSERT_TRUE(model.Back());
+    ASSERT_TRUE(model.Back());
+    EXPECT_EQ(chosen.size(), 1u);
+    model.SelectKeyboard(2);
+    ASSERT_TRUE(model.Next());
+    EXPECT_EQ(chosen, (Lines{"00000409_b", "NUM_a"}));
 }

@@ -33,7 +33,12 @@ void FakePracticeHost::Modal(const std::function<void()>& show) {
 }
 
 void FakePracticeHost::NoteBox(const std::string& text) {
-    Modal([&] { notes.push_back(text); });
+    Modal([&] {
+        notes.push_back(text);
+        if (whileNoteOpen) {
+            whileNoteOpen();
+        }
+    });
 }
 
 bool FakePracticeHost::InfoBox(const std::string& text, bool repeatCheckBox) {

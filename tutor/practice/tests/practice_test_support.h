@@ -96,6 +96,8 @@ class FakePracticeHost final : public PracticeTextPanel,
     std::deque<int> wizardLessons;
     /// Runs while the next "End of the Lesson" dialog is open (its Results / Save buttons).
     std::function<void()> whileEndDialogOpen;
+    /// Runs while each note is open (timer ticks reaching the window through the note's loop).
+    std::function<void()> whileNoteOpen;
 
     PanelState panel;
     bool lastBackspaceAwaited = false;

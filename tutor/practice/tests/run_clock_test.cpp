@@ -227,6 +227,26 @@ TEST(InactivityWatch, NoteAfterStrokesSaysTheTimerStoppedAndItsPauseIsNotCounted
     EXPECT_EQ(f.state().activeTime, 350);
 }
 
+TEST(InactivityWatch, TicksWhileTheNoteIsOpenShowNoSecondNote) {
+    PracticeFixture f;
+    ASSERT_TRUE(f.session->BeginLesson(0));
+    f.host.notes.clear();
+    int idleTicksWhenShown = -1;
+    f.host.whileNoteOpen = [&] {
+        idleTicksWhenShown = f.state().idleTicks;
+        // The modal loop of the note goes on dispatching the window's timer.
+        for (int i = 0; i < 3 * (PracticeSession::kIdleTicksBeforeNote + 1); ++i) {
+            f.session->OnTimer(PracticeWindow::kPracticeTimerId);
+        }
+    };
+    for (int i = 0; i < 30 && f.host.notes.empty(); ++i) {
+        ASSERT_TRUE(f.host.Tick());
+    }
+    EXPECT_EQ(f.host.notes.size(), 1u);
+    EXPECT_EQ(idleTicksWhenShown, 0);
+    EXPECT_EQ(f.state().idleTicks, 0);
+}
+
 TEST(InactivityWatch, StrokesKeepTheNoteAway) {
     PracticeFixture f(false, OneLesson("60:50:", 2, 60));
     ASSERT_TRUE(f.session->BeginLesson(0));

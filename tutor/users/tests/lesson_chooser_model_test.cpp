@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "common/testing/fake_clock.h"
+#include "common/time_text.h"
 #include "tutor/course/lesson_course.h"
 #include "tutor/users/diskette_folder.h"
-#include "tutor/users/time_text.h"
 #include "tutor/users/user_profile.h"
 
 namespace {
@@ -92,6 +92,12 @@ TEST_F(LessonChooser, MissingCourseShowsOneMessageRow) {
     EXPECT_EQ(missing.rows()[0].texts[0],
               "The configuration file for the lessons is missing. Install the program again!");
     EXPECT_FALSE(missing.choose());
+    EXPECT_TRUE(missing.courseMissing());
+    missing.select(0);
+    EXPECT_EQ(missing.selectedRow(), -1);
+    EXPECT_FALSE(missing.choose());
+    model.open();
+    EXPECT_FALSE(model.courseMissing());
 }
 
 TEST_F(LessonChooser, ChooseWithoutSelectionDoesNothing) {
@@ -140,27 +146,6 @@ TEST_F(LessonChooser, SkipWithoutANextRowAppendsAtTheEnd) {
     EXPECT_EQ(Texts(2)[0], "3");
     EXPECT_EQ(profile.resultCount(), 3u);
     EXPECT_EQ(model.selectedRow(), 2);
-}
-
-struct SpanCase {
-    std::int64_t seconds;
-    std::string text;
-};
-class TimeSpan : public testing::TestWithParam<SpanCase> {};
-TEST_P(TimeSpan, ShowsHoursWithinADay) {
-    EXPECT_EQ(TimeText::Span(GetParam().seconds), GetParam().text);
-}
-INSTANTIATE_TEST_SUITE_P(Table, TimeSpan,
-                         testing::Values(SpanCase{0, "00:00:00"}, SpanCase{59, "00:00:59"},
-                                         SpanCase{3600 * 25 + 180, "01:03:00"},
-                                         SpanCase{86399, "23:59:59"}, SpanCase{86400, "00:00:00"},
-                                         SpanCase{-5, "00:00:00"}));
-
-TEST(TimeTextTest, DatesUseEnglishMonthsAndTheLocalZone) {
-    // The tests run with TZ=UTC.
-    EXPECT_EQ(TimeText::DateTime(1700000000), "22:13  14 November, 2023");
-    EXPECT_EQ(TimeText::DateTime(0), "00:00  01 January, 1970");
-    EXPECT_EQ(TimeText::Date(1700000000), "14.11.2023");
 }
 
 }  // namespace

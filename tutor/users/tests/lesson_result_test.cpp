@@ -59,7 +59,7 @@ TEST(LessonResult, TextFormReadsBack) {
 }
 
 TEST(LessonResult, MergeKeepsLowerErrorRateThenHigherSpeed) {
-    LessonResult result = LessonResult::Empty(100);
+    LessonResult result = LessonResult::empty(100);
     struct Step {
         std::int64_t time;
         double errorRate;
@@ -85,7 +85,7 @@ TEST(LessonResult, MergeKeepsLowerErrorRateThenHigherSpeed) {
 }
 
 TEST(LessonResult, UnqualifiedAttemptCountsTimeButNeverDisplacesTheBest) {
-    LessonResult result = LessonResult::Empty(100);
+    LessonResult result = LessonResult::empty(100);
     result.merge(200, 1.5, 90, 30);
     result.merge(300, 0.0, 0, 0);
     EXPECT_EQ(result.attempts, 1) << "an attempt of no time is not counted";
@@ -99,7 +99,7 @@ TEST(LessonResult, UnqualifiedAttemptCountsTimeButNeverDisplacesTheBest) {
 }
 
 TEST(LessonResult, UnqualifiedAttemptFillsAnEmptyRecordWithoutQualifyingIt) {
-    LessonResult result = LessonResult::Empty(100);
+    LessonResult result = LessonResult::empty(100);
     result.merge(200, 0.0, 0, 12);
     EXPECT_EQ(result.bestTime, 200);
     EXPECT_EQ(result.bestSpeed, 0);

@@ -131,6 +131,7 @@ TEST_P(LoginDialogModelNameRules, OkRefusesBadNames) {
     EXPECT_EQ(prompts.infos, GetParam().infos);
     EXPECT_FALSE(dialog.newUser());
     EXPECT_TRUE(profile.knownUsers().empty());
+    EXPECT_EQ(dialog.focus(), LoginDialogModel::Focus::Name);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -177,8 +178,29 @@ TEST_F(LoginDialogModelTest, PasswordInOtherLetterCaseIsRefused) {
     dialog.ok();
     EXPECT_EQ(dialog.result(), LoginDialogModel::Result::Open);
     EXPECT_EQ(prompts.infos, std::vector<std::string>{"The wrong password!"});
+    EXPECT_EQ(dialog.focus(), LoginDialogModel::Focus::Password);
     EXPECT_TRUE(dialog.nameEnabled());
     EXPECT_FALSE(dialog.newUser());
+}
+
+// An earlier version kept the password as typed; one that begins like a hash text is a
+// password all the same.
+TEST_F(LoginDialogModelTest, PasswordAsTypedThatBeginsLikeAHashLogsIn) {
+    WriteLineFile(users.File("petr.dat"), DatLines("petr", "$argon2i$x", {}));
+    dialog.open();
+    dialog.setNameText("petr");
+    dialog.setPasswordText("$argon2i$x");
+    dialog.ok();
+    EXPECT_EQ(dialog.result(), LoginDialogModel::Result::Ok);
+    EXPECT_TRUE(prompts.infos.empty());
+    EXPECT_FALSE(dialog.newUser());
+
+    ASSERT_TRUE(profile.saveOnExit());
+    CompressedLineFile file;
+    ASSERT_TRUE(file.Read(users.File("petr.dat")));
+    ASSERT_GE(file.lines().size(), 2u);
+    EXPECT_TRUE(PasswordHash::IsHash(file.lines()[1])) << file.lines()[1];
+    EXPECT_TRUE(PasswordHash::Verify(file.lines()[1], "$argon2i$x"));
 }
 
 struct NewUserCase {
@@ -207,6 +229,8 @@ TEST_P(LoginDialogNewUser, NeedsTheSamePasswordTwiceOfFourCharacters) {
     if (GetParam().repeatShown) {
         EXPECT_EQ(dialog.repeatText(), "");
         EXPECT_EQ(dialog.focus(), LoginDialogModel::Focus::Repeat);
+    } else if (!GetParam().registered) {
+        EXPECT_EQ(dialog.focus(), LoginDialogModel::Focus::Password);
     }
     EXPECT_EQ(profile.knownUsers().size(), GetParam().registered ? 1u : 0u);
     if (GetParam().registered) {

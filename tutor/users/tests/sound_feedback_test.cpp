@@ -92,8 +92,8 @@ TEST(SoundTest, PlaysCorrectCorrectErrorCorrectCorrectThreeHundredMillisecondsAp
 
 TEST(MetronomeNote, DefaultsSendProgramChangeAndNoteOn) {
     TutorSettings settings;
-    EXPECT_EQ(SoundFeedback::ProgramChangeMessage(settings), 0x00000BC0u);
-    EXPECT_EQ(SoundFeedback::NoteOnMessage(settings), 0x00323C90u);
+    EXPECT_EQ(SoundFeedback::programChangeMessage(settings), 0x00000BC0u);
+    EXPECT_EQ(SoundFeedback::noteOnMessage(settings), 0x00323C90u);
     RecordingAudioOutput output;
     SoundFeedback sounds(output, "");
     sounds.playMetronomeNote(settings);
@@ -108,13 +108,13 @@ TEST(MetronomeNote, ChannelAndFieldsArePackedIntoTheirBytes) {
     settings.midiProgram = 115;
     settings.midiNote = 76;
     settings.midiVelocity = 127;
-    EXPECT_EQ(SoundFeedback::ProgramChangeMessage(settings), 0x000073C9u);
-    EXPECT_EQ(SoundFeedback::NoteOnMessage(settings), 0x007F4C99u);
+    EXPECT_EQ(SoundFeedback::programChangeMessage(settings), 0x000073C9u);
+    EXPECT_EQ(SoundFeedback::noteOnMessage(settings), 0x007F4C99u);
     // Values past their field stay inside it.
     settings.midiChannel = 17;
     settings.midiNote = 200;
-    EXPECT_EQ(SoundFeedback::NoteOnMessage(settings) & 0xFFu, 0x91u);
-    EXPECT_EQ((SoundFeedback::NoteOnMessage(settings) >> 8) & 0x80u, 0u);
+    EXPECT_EQ(SoundFeedback::noteOnMessage(settings) & 0xFFu, 0x91u);
+    EXPECT_EQ((SoundFeedback::noteOnMessage(settings) >> 8) & 0x80u, 0u);
 }
 
 TEST(MetronomeNote, ChangedDeviceClosesTheOldOutputBeforeTheNextBeat) {
@@ -141,8 +141,8 @@ TEST(MetronomeNote, OutputThatCannotOpenStaysSilentAndIsTriedAgain) {
     output.openSucceeds = true;
     sounds.playMetronomeNote(settings);
     EXPECT_TRUE(sounds.midiOpen());
-    sounds.CloseMidi();
-    sounds.CloseMidi();
+    sounds.closeMidi();
+    sounds.closeMidi();
     EXPECT_EQ(output.calls.back(), "close");
     EXPECT_EQ(std::count(output.calls.begin(), output.calls.end(), "close"), 1);
 }

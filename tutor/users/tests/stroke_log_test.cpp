@@ -52,9 +52,9 @@ class StrokeRecordText : public testing::TestWithParam<RecordCase> {};
 
 TEST_P(StrokeRecordText, WritesAndReadsBack) {
     const RecordCase& c = GetParam();
-    EXPECT_EQ(StrokeLog::RecordToText(c.record), c.text);
+    EXPECT_EQ(StrokeLog::recordToText(c.record), c.text);
     StrokeRecord back{-1, 'x', 'y'};
-    ASSERT_TRUE(StrokeLog::RecordFromText(c.text, back));
+    ASSERT_TRUE(StrokeLog::recordFromText(c.text, back));
     EXPECT_EQ(back, c.record);
 }
 
@@ -79,7 +79,7 @@ class StrokeRecordRead : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(StrokeRecordRead, FollowsTheFieldRules) {
     StrokeRecord record{-1, 'x', 'y'};
-    EXPECT_EQ(StrokeLog::RecordFromText(GetParam().text, record), GetParam().parses)
+    EXPECT_EQ(StrokeLog::recordFromText(GetParam().text, record), GetParam().parses)
         << GetParam().text;
     if (GetParam().parses) {
         EXPECT_EQ(record, GetParam().record) << GetParam().text;
@@ -121,13 +121,24 @@ TEST_F(StrokeLogTest, LinesReadBackIntoAnotherLog) {
 
 class StrokeLogWrongMagic : public testing::TestWithParam<const char*> {};
 
-TEST_P(StrokeLogWrongMagic, IsRefusedWithTheStrokesDropped) {
+TEST_P(StrokeLogWrongMagic, IsRefusedWithTheLogUnchanged) {
     FakeClock clock;
     StrokeLog log(clock);
-    log.Add('a', 'a', 1);
+    log.Start(3, "Jana", 1.5, 140, 30, "Home row");
+    log.Add('a', 'b', 120);
+    const std::vector<std::string> before = log.toLines();
     EXPECT_FALSE(log.fromLines({GetParam(), "1", "x", "0", "t", "1.0", "1", "1", "5:a:"}));
-    EXPECT_EQ(log.recordCount(), 0u);
-    EXPECT_EQ(log.lessonIndex(), -1) << "the header stays";
+    EXPECT_EQ(log.toLines(), before);
+
+    TempDir dir;
+    CompressedLineFile file;
+    for (const char* line : {GetParam(), "1", "x", "0", "t", "1.0", "1", "1", "5:a:"}) {
+        file.AddLine(line);
+    }
+    const std::string path = dir.File("other.stat");
+    ASSERT_TRUE(file.Write(path));
+    EXPECT_FALSE(log.loadStat(path));
+    EXPECT_EQ(log.toLines(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstLines, StrokeLogWrongMagic,

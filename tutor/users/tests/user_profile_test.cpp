@@ -129,7 +129,7 @@ TEST_F(UserProfileTest, SetResultPastTheEndAppendsOnlyOneEmptyRecord) {
     clock.SetNowSeconds(1800000000);
     profile.setResult(5, 600, 1.0, 200, 60);
     ASSERT_EQ(profile.resultCount(), 2u);
-    EXPECT_EQ(profile.result(1), LessonResult::Empty(1800000000)) << "nothing merged into it";
+    EXPECT_EQ(profile.result(1), LessonResult::empty(1800000000)) << "nothing merged into it";
 
     profile.setResult(1, 700, 1.0, 200, 60);
     EXPECT_EQ(profile.result(1).bestTime, 700);
@@ -193,21 +193,43 @@ TEST_F(UserProfileTest, PasswordIsStoredAsASaltedHash) {
     EXPECT_EQ(lines[1].find("tajne123"), std::string::npos);
 }
 
-TEST_F(UserProfileTest, PasswordAsTypedFromAnOlderFileIsHashedAtTheNextSave) {
-    WriteLines(users.File("petr.dat"), DatLines("petr", "Heslo", {"1:1.0:100:10:1:"}));
+struct AsTypedCase {
+    const char* password;
+    const char* wrong;
+};
+
+void PrintTo(const AsTypedCase& c, std::ostream* out) {
+    *out << c.password;
+}
+
+class PasswordAsTypedFromAnOlderFile : public UserProfileTest,
+                                       public testing::WithParamInterface<AsTypedCase> {};
+
+// Earlier versions kept any password as typed, also one that begins like a hash text: its owner
+// still logs in with it.
+TEST_P(PasswordAsTypedFromAnOlderFile, OpensAndIsHashedAtTheNextSave) {
+    const std::string password = GetParam().password;
+    WriteLines(users.File("petr.dat"), DatLines("petr", password, {"1:1.0:100:10:1:"}));
     ASSERT_TRUE(profile.scanUserFiles(UsersFolder()));
     ASSERT_TRUE(profile.load("PETR", false));
-    EXPECT_TRUE(profile.checkPassword("Heslo"));
-    EXPECT_FALSE(profile.checkPassword("heslo"));
+    EXPECT_TRUE(profile.checkPassword(password));
+    EXPECT_FALSE(profile.checkPassword(GetParam().wrong));
     EXPECT_TRUE(profile.modified()) << "so that the save without force rewrites it";
 
     ASSERT_TRUE(profile.saveOnExit());
     std::vector<std::string> lines = ReadLines(users.File("petr.dat"));
     ASSERT_EQ(lines.size(), 6u);
+    EXPECT_NE(lines[1], password);
     EXPECT_TRUE(PasswordHash::IsHash(lines[1]));
-    EXPECT_TRUE(PasswordHash::Verify(lines[1], "Heslo"));
+    EXPECT_TRUE(PasswordHash::Verify(lines[1], password));
+    EXPECT_FALSE(PasswordHash::Verify(lines[1], GetParam().wrong));
     EXPECT_FALSE(fs::exists(users.File("PETR.dat"))) << "the existing file is reused";
 }
+
+INSTANTIATE_TEST_SUITE_P(Passwords, PasswordAsTypedFromAnOlderFile,
+                         testing::Values(AsTypedCase{"Heslo", "heslo"},
+                                         AsTypedCase{"$argon2id$x", "$argon2id$"},
+                                         AsTypedCase{"$argon2i$v=19$m=8,t=3,p=1$", "$argon2i$"}));
 
 TEST_F(UserProfileTest, SaveWithoutChangesWritesNothing) {
     WriteLines(users.File("petr.dat"), DatLines("petr", *PasswordHash::Hash("Heslo"), {}));
