@@ -4,7 +4,8 @@
 # ordinary user), the tests on a private X server (XKB layouts, end-to-end runs of the real
 # programs, a short startup benchmark), the core tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer and the threaded ones under ThreadSanitizer, and a short run of
-# every fuzz target; the Debian package is built and checked with lintian. Every stage that selects tests fails when it selects none.
+# every fuzz target; the Debian package is built and checked with lintian. Every stage that
+# selects tests fails when it selects none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
