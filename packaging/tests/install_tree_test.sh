@@ -28,9 +28,17 @@ for path in share/kelvane/config/keyboards.txt share/kelvane/lessons/00000409_a.
     share/kelvane/pictures/Login.jpg share/kelvane/pictures/standard/HandsBG.jpg \
     share/kelvane/sounds/good1.wav share/kelvane/charconfig share/kelvane/text \
     share/kelvane/help/kelvane/index.html share/kelvane/help/morvik/index.html \
-    share/man/man1/kelvane.1.gz share/doc/kelvane/copyright; do
+    share/man/man1/kelvane.1.gz share/doc/kelvane/copyright \
+    share/applications/kelvane.desktop share/applications/morvik.desktop \
+    share/mime/packages/kelvane.xml share/icons/hicolor/48x48/apps/kelvane.png \
+    share/icons/hicolor/scalable/apps/morvik.svg \
+    share/metainfo/org.example.kelvane.kelvane.metainfo.xml; do
     [ -e "$prefix/$path" ] || fail "$path is missing"
 done
+# The software centre's view of the installed tree: metadata, desktop entries and icons
+# found where they belong and agreeing with each other.
+appstreamcli validate-tree --no-net "$work" >"$work/appstream.log" 2>&1 ||
+    { cat "$work/appstream.log"; fail "appstreamcli validate-tree"; }
 # Only what the build generated: a users folder beside the build's programs is no data.
 [ ! -e "$prefix/share/kelvane/users" ] || fail "a users folder was installed"
 

@@ -40,7 +40,10 @@ for path in usr/bin/kelvane usr/bin/morvik usr/bin/linefile \
     usr/share/kelvane/sounds/wellcome.wav usr/share/kelvane/help/kelvane/index.html \
     usr/share/doc/kelvane/copyright usr/share/doc/kelvane/changelog.gz \
     usr/share/man/man1/kelvane.1.gz usr/share/man/man1/morvik.1.gz \
-    usr/share/man/man1/linefile.1.gz; do
+    usr/share/man/man1/linefile.1.gz usr/share/applications/kelvane.desktop \
+    usr/share/applications/morvik.desktop usr/share/mime/packages/kelvane.xml \
+    usr/share/icons/hicolor/256x256/apps/morvik.png usr/share/icons/hicolor/scalable/apps/kelvane.svg \
+    usr/share/metainfo/org.example.kelvane.morvik.metainfo.xml; do
     [ -e "$root/$path" ] || fail "the package lacks /$path"
 done
 # Everything lies below /usr: nothing in /etc to keep as a configuration file, nothing in the
