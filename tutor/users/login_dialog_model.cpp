@@ -81,11 +81,14 @@ bool LoginDialogModel::leaveNameEdit() {
 }
 
 void LoginDialogModel::ok() {
+    // After a refusal the focus goes to the field to mend.
     if (!leaveNameEdit()) {
+        focus_ = Focus::Name;
         return;
     }
     if (nameText_.size() < kMinNameLength) {
         prompts_.ShowInfo(kNameTooShort);
+        focus_ = Focus::Name;
         return;
     }
     // Before anything of the user is read or copied into the users folder.
@@ -100,6 +103,7 @@ void LoginDialogModel::ok() {
             result_ = Result::Ok;
         } else {
             prompts_.ShowInfo(kWrongPassword);
+            focus_ = Focus::Password;
             if (UserSessionLock* lock = profile_.sessionLock()) {
                 lock->Release();
             }
@@ -116,6 +120,7 @@ void LoginDialogModel::ok() {
     }
     if (passwordText_.size() < kMinPasswordLength) {
         prompts_.ShowInfo(kPasswordTooShort);
+        focus_ = Focus::Password;
         return;
     }
     prompts_.ShowInfo(kRepeatPassword);
@@ -189,6 +194,10 @@ void LoginDialogModel::exit() {
     if (prompts_.AskYesNo(kReallyExit)) {
         result_ = Result::Cancel;
     }
+}
+
+std::string LoginDialogModel::disketteFolder() const {
+    return profile_.disketteFolder();
 }
 
 void LoginDialogModel::loadFromDiskette() {

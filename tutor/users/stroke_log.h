@@ -32,9 +32,6 @@ class StrokeLog {
     /// The clock gives the start times; it must outlive the log.
     explicit StrokeLog(const Clock& clock);
 
-    /// The program's one log, on the system clock.
-    static StrokeLog& Instance();
-
     /// A run begins: the header is replaced, the start time is now, the strokes are dropped.
     void Start(std::int32_t lessonIndex, std::string_view userName, double errorLimit,
                std::int32_t speedLimit, std::int32_t characterCount, std::string_view lessonTitle);
