@@ -190,6 +190,15 @@ std::string LoginDialogModel::unusableUsersFolderText(std::string_view folder,
            std::string(error) + ").\nAsk the person who looks after the computers to check it.";
 }
 
+std::string LoginDialogModel::sessionTakenOverText(std::string_view name,
+                                                   const SessionHolder& holder) {
+    const std::string host = CodePage::Program().FromUtf8(holder.host);
+    const std::string where = host.empty() ? "on another computer" : "on \"" + host + "\"";
+    return "The user \"" + std::string(name) + "\" has been logged in " + where +
+           " while this computer was out of touch with the users folder.\nNothing of this "
+           "session is saved any more. Close Kelvane here and go on there.";
+}
+
 void LoginDialogModel::exit() {
     if (prompts_.AskYesNo(kReallyExit)) {
         result_ = Result::Cancel;

@@ -62,6 +62,8 @@ class LoginDialogModel {
                                              bool thisComputer);
     static std::string readOnlyUsersFolderText(std::string_view folder);
     static std::string unusableUsersFolderText(std::string_view folder, std::string_view error);
+    /// When a session learns that its lock was taken over (holder: the new one).
+    static std::string sessionTakenOverText(std::string_view name, const SessionHolder& holder);
 
     /// The profile, messages and prompts must outlive the dialog.
     LoginDialogModel(UserProfile& profile, MessageSink& messages, InfoBoxPrompts& prompts);

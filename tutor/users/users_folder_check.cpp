@@ -60,8 +60,9 @@ int RunCheckUsersFolder(const std::string& folder, const Clock& clock, std::ostr
         return 1;
     }
     if (access(root.c_str(), W_OK | X_OK) != 0) {
-        problem("", ": cannot be written; the tutors could neither save results nor log users in "
-                    "safely");
+        problem("",
+                ": cannot be written; the tutors could neither save results nor log users in "
+                "safely");
     }
 
     std::vector<std::string> datFiles;
@@ -101,8 +102,8 @@ int RunCheckUsersFolder(const std::string& folder, const Clock& clock, std::ostr
     UserSessionLock judge(root, clock, SessionHolder::ThisProcess());
     int loggedIn = 0;
     for (const UserSessionLock::Entry& entry : UserSessionLock::ListLocks(root)) {
-        const std::string host = entry.holder.host.empty() ? "an unknown computer"
-                                                           : "\"" + entry.holder.host + "\"";
+        const std::string host =
+            entry.holder.host.empty() ? "an unknown computer" : "\"" + entry.holder.host + "\"";
         const std::int64_t silent = clock.NowSeconds() - entry.holder.heartbeat;
         out << root << entry.fileName << ": ";
         if (judge.IsStale(entry.holder)) {
@@ -114,8 +115,7 @@ int RunCheckUsersFolder(const std::string& folder, const Clock& clock, std::ostr
         if (entry.holder.since > 0) {
             out << " since " << TimeText::DateTime(entry.holder.since);
         }
-        out << ", last sign of life " << Seconds(std::max<std::int64_t>(silent, 0))
-            << " ago\n";
+        out << ", last sign of life " << Seconds(std::max<std::int64_t>(silent, 0)) << " ago\n";
     }
 
     if (problems > 0) {

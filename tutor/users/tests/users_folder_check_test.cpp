@@ -22,8 +22,7 @@ class UsersFolderCheckTest : public testing::Test {
         WriteLineFile(users.File(fileName + ".dit"), {"Anna", "Novak"});
     }
     // A session of another computer, its last heartbeat secondsAgo.
-    void AddSession(const std::string& fileName, const std::string& host,
-                    std::int64_t secondsAgo) {
+    void AddSession(const std::string& fileName, const std::string& host, std::int64_t secondsAgo) {
         SessionHolder holder;
         holder.host = host;
         holder.machineId = "machine-" + host;
@@ -50,8 +49,9 @@ TEST_F(UsersFolderCheckTest, HealthyFolderListsWhoIsLoggedInWhere) {
     ASSERT_EQ(Check(), 0) << output.str();
     const std::string root = users.path() + "/";
     EXPECT_EQ(output.str(),
-              root + "anna.lock: logged in on \"lab-07\" since 21:13  14 November, 2023, last "
-                     "sign of life 20 seconds ago\n" +
+              root +
+                  "anna.lock: logged in on \"lab-07\" since 21:13  14 November, 2023, last "
+                  "sign of life 20 seconds ago\n" +
                   root +
                   "bob.lock: left behind by \"lab-02\" (taken over at the next login)\n"
                   "Users folder check passed: " +
@@ -60,7 +60,7 @@ TEST_F(UsersFolderCheckTest, HealthyFolderListsWhoIsLoggedInWhere) {
 
 TEST_F(UsersFolderCheckTest, EveryUnusableUserFileIsAProblem) {
     AddUser("anna", "anna");
-    AddUser("cyril", "petr");                   // the file of another user
+    AddUser("cyril", "petr");                    // the file of another user
     users.Write("dora.dat", "not a line file");  // damaged
     AddUser("emil", "emil");
     users.Write("emil.dit", "garbage!");
@@ -73,8 +73,7 @@ TEST_F(UsersFolderCheckTest, EveryUnusableUserFileIsAProblem) {
 
 TEST_F(UsersFolderCheckTest, MissingFolderIsAProblem) {
     EXPECT_EQ(RunCheckUsersFolder(users.File("not-mounted"), clock, output), 1);
-    EXPECT_NE(output.str().find("not-mounted/: no such folder"), std::string::npos)
-        << output.str();
+    EXPECT_NE(output.str().find("not-mounted/: no such folder"), std::string::npos) << output.str();
 }
 
 TEST_F(UsersFolderCheckTest, ReadOnlyFolderIsAProblem) {
