@@ -168,7 +168,7 @@ std::string LoginDialogModel::loggedInElsewhereText(std::string_view name,
     if (host.empty()) {
         where = "on another computer";
     } else if (thisComputer) {
-        where = "in another Kelvane window on this computer (\"" + host + "\")";
+        where = "on this computer (\"" + host + "\"), in another Kelvane window";
     } else {
         where = "on the computer \"" + host + "\"";
     }

@@ -506,7 +506,8 @@ TEST(LoginSessionTexts, NameWhereTheUserIsLoggedIn) {
     SessionHolder holder;
     holder.host = "lab-01";
     EXPECT_NE(LoginDialogModel::loggedInElsewhereText("anna", holder, true)
-                  .find("in another Kelvane window on this computer (\"lab-01\")"),
+                  .find("is already logged in on this computer (\"lab-01\"), in another "
+                        "Kelvane window."),
               std::string::npos);
     holder.host.clear();
     EXPECT_NE(LoginDialogModel::loggedInElsewhereText("anna", holder, false)
