@@ -12,11 +12,15 @@ scripts/setup.sh
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 if [ ! -f build-package/build.ninja ]; then
+    launcher=()
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
     CFLAGS="$(dpkg-buildflags --get CFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
     CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
     LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
         cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DKELVANE_TESTS=OFF -DKELVANE_BENCH=OFF
+        -DKELVANE_TESTS=OFF -DKELVANE_BENCH=OFF "${launcher[@]}"
 fi
 cmake --build build-package
 rm -f build-package/kelvane_*.deb

@@ -13,8 +13,16 @@
 #include "common/memory_settings_store.h"
 #include "common/product_version.h"
 #include "tools/screenshots/screenshot_window.h"
+#include "tutor/course/hands_data.h"
+#include "tutor/course/helping_keyboard_display.h"
+#include "tutor/course/keyboard.h"
+#include "tutor/course/lesson_course.h"
+#include "tutor/course/ui/appearance_pictures.h"
 #include "tutor/practice/ui/c_main_frame.h"
 #include "tutor/practice/ui/kelvane_icon.h"
+#include "tutor/practice/ui/program_pictures.h"
+#include "tutor/practice/ui/text_panel.h"
+#include "tutor/practice/ui/tutor_message_boxes.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -28,8 +36,27 @@ int main(int argc, char** argv) {
     ScreenshotWindow::SetFixedLook();
     DataPaths::SetProgramFolder(argv[1]);
 
-    // A first start: nothing remembered.
+    // The window as it stands after a login, before a lesson is chosen: the practice panel
+    // with its idle picture, for the US keyboard. A first start: nothing remembered.
     MemorySettingsStore settings;
-    CMainFrame frame(settings);
+    TutorMessageBoxes boxes;
+    const std::string picturesFolder = DataPaths::DataPath("pictures", "");
+    ProgramPictures pictures(picturesFolder);
+    if (!pictures.Load()) {
+        std::fprintf(stderr, "kelvane_screenshot: no program pictures in %s\n",
+                     picturesFolder.c_str());
+        return 1;
+    }
+    AppearancePictures appearance(picturesFolder, boxes);
+    LessonCourse course;
+    Keyboard keyboard;
+    keyboard.LoadKeyboard("00000409");
+    HandsData hands;
+    hands.LoadHands();
+    HelpingKeyboardDisplay display(keyboard, hands);
+    auto* panel = new TextPanel(
+        TextPanel::Services{course, display, appearance, pictures.idleScreen(), nullptr, {}});
+    panel->LoadAppearance("standard");
+    CMainFrame frame(settings, boxes, panel, *panel);
     return ScreenshotWindow::Save(frame, QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }
