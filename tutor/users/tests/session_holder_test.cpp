@@ -1,7 +1,6 @@
 #include "tutor/users/session_holder.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <string>
 
@@ -94,12 +93,5 @@ INSTANTIATE_TEST_SUITE_P(
                     ComputerCase{"NoIdentityAtAll", Holder("", "", "", 5), Holder("", "", "", 5),
                                  false, false}),
     [](const testing::TestParamInfo<ComputerCase>& info) { return info.param.label; });
-
-TEST(SessionHolder, ThisProcessKnowsItsPidAndComputer) {
-    SessionHolder self = SessionHolder::ThisProcess();
-    EXPECT_EQ(self.pid, getpid());
-    EXPECT_FALSE(self.host.empty());
-    EXPECT_TRUE(self.SameProcess(SessionHolder::ThisProcess()));
-}
 
 }  // namespace

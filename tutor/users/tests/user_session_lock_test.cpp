@@ -276,20 +276,6 @@ TEST_F(UserSessionLockTest, MissingUsersFolderFailsWithTheReason) {
     EXPECT_NE(result.error.find("No such file"), std::string::npos) << result.error;
 }
 
-TEST_F(UserSessionLockTest, ListsTheSessionsOfAFolder) {
-    UserSessionLock anna(Folder(), clock, Computer("lab-01", 100), Alive());
-    UserSessionLock bob(Folder(), clock, Computer("lab-02", 100), Alive());
-    ASSERT_EQ(anna.Acquire("Anna").outcome, Outcome::Acquired);
-    ASSERT_EQ(bob.Acquire("Bob").outcome, Outcome::Acquired);
-    users.Write("anna.dat", "x");
-
-    std::vector<UserSessionLock::Entry> entries = UserSessionLock::ListLocks(Folder());
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].fileName, "anna.lock");
-    EXPECT_EQ(entries[0].holder.host, "lab-01");
-    EXPECT_EQ(entries[1].fileName, "bob.lock");
-}
-
 // Real programs: several processes of this computer log in as one user at the same moment.
 TEST(UserSessionLockProcesses, OfProgramsStartingTogetherExactlyOneLogsIn) {
     TempDir users;
