@@ -27,5 +27,5 @@ rm -f build-package/kelvane_*.deb
 (cd build-package && cpack -G DEB)
 deb=$(ls build-package/kelvane_*.deb)
 # Errors fail the build; warnings are shown.
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 echo "Package: $deb"
