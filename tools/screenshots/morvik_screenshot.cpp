@@ -12,8 +12,12 @@
 #include "common/data_paths.h"
 #include "common/memory_settings_store.h"
 #include "common/product_version.h"
+#include "common/system_clock.h"
+#include "tester/path_settings.h"
+#include "tester/test_data.h"
 #include "tester/ui/c_main_frame.h"
 #include "tester/ui/morvik_icon.h"
+#include "tester/ui/tester_services.h"
 #include "tools/screenshots/screenshot_window.h"
 
 int main(int argc, char** argv) {
@@ -30,6 +34,9 @@ int main(int argc, char** argv) {
 
     // A first start: the welcome text in the original view.
     MemorySettingsStore settings;
-    CMainFrame frame(settings);
+    MemoryPathSettings paths;
+    SystemClock clock;
+    TestData data;
+    CMainFrame frame(TesterServices{settings, paths, clock, data});
     return ScreenshotWindow::Save(frame, QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }
