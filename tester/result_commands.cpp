@@ -64,24 +64,28 @@ void ResultCommands::LoadResults() {
 }
 
 bool ResultCommands::LoadResultsFrom(const std::string& path) {
-    data_.fromTestDefinition = 0;
-    data_.Reset();
-    bool read = false;
+    // The file is read into a copy (fields the file lacks keep their current values): a file
+    // that cannot be read or assessed leaves the current results, perhaps not yet saved, and
+    // the views and the title as they were.
+    TestData loaded = data_;
+    loaded.fromTestDefinition = 0;
+    loaded.Reset();
     try {
-        read = TestRecordFile::ReadRecords(path, data_);
-        if (!read) {
+        if (!TestRecordFile::ReadRecords(path, loaded)) {
             Warn(kCannotLoadMessage);
+            return false;
         }
     } catch (const FileError& error) {
         Warn(error.message());
+        return false;
     }
-    if (!read) {
-        // The counts were reset and the log may be half read: nothing left to show.
-        data_.resultsAvailable = 0;
-        data_.ClearAssessment();
+    const std::string original = TestData::ExtendOriginal(loaded.originalText, loaded.typedText);
+    if (!TestData::FitsAssessment(original, loaded.typedText)) {
+        Warn(TestData::kTooLongMessage);
         return false;
     }
 
+    data_ = std::move(loaded);
     host_.SetWindowTitle(std::string(kProductName) + " - " + path);
     if (data_.fromTestDefinition != 1) {
         data_.testId.clear();
@@ -93,8 +97,7 @@ bool ResultCommands::LoadResultsFrom(const std::string& path) {
     // Loaded results stand as after a run, whatever the previous results came from.
     data_.twoFilesMode = 0;
     data_.resultsAvailable = 1;
-    return AssessAndShow(TestData::ExtendOriginal(data_.originalText, data_.typedText),
-                         ResultsSheet::FinalSummary);
+    return AssessAndShow(original, ResultsSheet::FinalSummary);
 }
 
 bool ResultCommands::AssessAndShow(const std::string& original, ResultsSheet sheet) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/compressed_line_file.h"
 #include "common/data_paths.h"
 #include "common/memory_settings_store.h"
 #include "common/testing/recording_message_sink.h"
@@ -172,23 +173,62 @@ TEST_F(ResultCommandsTest, LoadedResultsKeepTheTestIdOnlyWhenTheyCameFromATestDe
     }
 }
 
-TEST_F(ResultCommandsTest, LoadResultsThatCannotBeReadLeaveNoResults) {
-    FinishRun();
-    host.openAnswers = {dir.File("absent.2mvk")};
-    commands.LoadResults();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"The program cannot load the text from file. "
-                                                   "Check the file name, please."});
-    EXPECT_EQ(data.resultsAvailable, 0);
-    EXPECT_EQ(data.testId, "-111");
-    EXPECT_TRUE(data.keystrokeLog.empty());
+// A file that cannot be read, a damaged one, and one too long to assess: each shows its
+// message and leaves the current results, which may not have been saved yet, as they were.
+TEST_F(ResultCommandsTest, LoadResultsThatFailKeepThePreviousResults) {
+    TestData tooLong;
+    tooLong.originalText = std::string(70000, 'a');
+    tooLong.typedText = "aaa";
+    ASSERT_TRUE(TestRecordFile::WriteRecords(tooLong, dir.File("long.2mvk")));
+    const std::string damaged =
+        dir.Write("damaged.2mvk", std::string("\x05\x00\x00\x00garbage", 11));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {dir.File("absent.2mvk"),
+         "The program cannot load the text from file. Check the file name, please."},
+        {damaged, ""},
+        {dir.File("long.2mvk"), TestData::kTooLongMessage}};
+    for (const auto& [path, message] : cases) {
+        SCOPED_TRACE(path);
+        data = TestData();
+        FinishRun();
+        data.testId = "MV_kept";
+        data.twoFilesMode = 1;
+        const TestData before = data;
+        messages.messages.clear();
+        host.calls.clear();
+        host.openAnswers = {path};
+        commands.LoadResults();
+
+        ASSERT_EQ(messages.messages.size(), 1u);
+        if (message.empty()) {
+            EXPECT_NE(messages.messages[0].text.find("damaged.2mvk"), std::string::npos);
+        } else {
+            EXPECT_EQ(messages.messages[0].text, message);
+        }
+        // Only the dialog was asked: no title, no views, no results sheet.
+        EXPECT_EQ(host.calls.size(), 1u);
+        EXPECT_EQ(data.resultsAvailable, 1);
+        EXPECT_EQ(data.twoFilesMode, 1);
+        EXPECT_EQ(data.testId, "MV_kept");
+        EXPECT_EQ(data.originalText, before.originalText);
+        EXPECT_EQ(data.typedText, before.typedText);
+        EXPECT_EQ(data.keystrokeLog, before.keystrokeLog);
+        EXPECT_EQ(data.errorCount, before.errorCount);
+        EXPECT_EQ(data.classification.charClasses, before.classification.charClasses);
+    }
 }
 
-TEST_F(ResultCommandsTest, DamagedResultsShowTheFileError) {
-    const std::string path = dir.Write("damaged.2mvk", std::string("\x05\x00\x00\x00garbage", 11));
-    EXPECT_FALSE(commands.LoadResultsFrom(path));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_NE(messages.messages[0].text.find("damaged.2mvk"), std::string::npos);
-    EXPECT_EQ(data.resultsAvailable, 0);
+TEST_F(ResultCommandsTest, FieldsMissingFromTheFileKeepTheirValues) {
+    data.nickname = "kim";
+    data.pointsPerError = 50;
+    // A results file with the typed text only (record 8).
+    const std::string path = dir.Write(
+        "partial.2mvk", CompressedLineFile::Encode({"8:>>>><<>>>", "typed", ">>>><<>>>"}));
+    ASSERT_TRUE(commands.LoadResultsFrom(path));
+    EXPECT_EQ(data.typedText, "typed");
+    EXPECT_EQ(data.nickname, "kim");
+    EXPECT_EQ(data.pointsPerError, 50);
+    EXPECT_EQ(data.resultsAvailable, 1);
 }
 
 TEST_F(ResultCommandsTest, SaveUserTextWritesTheTypedBytesAsTheyAre) {
@@ -287,16 +327,6 @@ TEST_F(ResultCommandsTest, CommandsAreEnabledByTheTesterState) {
     }
     data.replayRunning = 1;
     EXPECT_FALSE(commands.CanLoadResults());
-}
-
-TEST_F(ResultCommandsTest, ResultsTooLongToAssessAreRefused) {
-    TestData run;
-    run.originalText = std::string(70000, 'a');
-    run.typedText = "aaa";
-    ASSERT_TRUE(TestRecordFile::WriteRecords(run, dir.File("long.2mvk")));
-    EXPECT_FALSE(commands.LoadResultsFrom(dir.File("long.2mvk")));
-    EXPECT_EQ(Messages(), std::vector<std::string>{TestData::kTooLongMessage});
-    EXPECT_EQ(data.resultsAvailable, 0);
 }
 
 }  // namespace
