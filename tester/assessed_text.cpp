@@ -33,6 +33,17 @@ AssessedText AssessedText::From(const TestData& data) {
     return assessed;
 }
 
+CharClass AssessedText::MarkAt(std::size_t index) const {
+    if (index >= classes.size()) {
+        return CharClass::Correct;
+    }
+    if (index > 0 && text[index] == '\n' && text[index - 1] == '\r' &&
+        classes[index - 1] != CharClass::Correct) {
+        return CharClass::Correct;
+    }
+    return classes[index];
+}
+
 std::vector<LineFigures> AssessedText::Figures(const std::vector<AssessedLine>& lines,
                                                int unit) const {
     const bool words = unit == TestData::kWordsUnit;

@@ -33,6 +33,10 @@ struct AssessedText {
     /// Wrong characters at each position (words unit).
     std::vector<int> wrongCharacters;
 
+    /// The mark drawn over a character. A line break is one place: it shows the mark of its
+    /// CR, or of its LF when the CR has none, so an LF after a marked CR shows nothing.
+    CharClass MarkAt(std::size_t index) const;
+
     /// The last assessment of data over its typed text.
     static AssessedText From(const TestData& data);
 

@@ -64,6 +64,21 @@ TEST(AssessedTextTest, ClassesCoverTheWholeText) {
               (LineFigures{6, 0}));
 }
 
+TEST(AssessedTextTest, ALineBreakShowsOneMark) {
+    AssessedText assessed;
+    assessed.text = "a\r\nb\r\nc\r\nd";
+    using C = CharClass;
+    assessed.classes = {C::Correct,   C::ExtraChar, C::ExtraChar,   C::Correct,     C::Correct,
+                        C::WrongChar, C::Correct,   C::NotAssessed, C::NotAssessed, C::NotAssessed};
+    const std::vector<CharClass> expected = {C::Correct, C::ExtraChar,  C::Correct, C::Correct,
+                                             C::Correct, C::WrongChar,  C::Correct, C::NotAssessed,
+                                             C::Correct, C::NotAssessed};
+    for (std::size_t i = 0; i < assessed.text.size(); ++i) {
+        EXPECT_EQ(assessed.MarkAt(i), expected[i]) << i;
+    }
+    EXPECT_EQ(assessed.MarkAt(assessed.text.size()), C::Correct);
+}
+
 TEST(AssessedTextTest, NumbersAreFormattedAsBesideTheLines) {
     EXPECT_EQ(AssessedText::FormatRunningTotal(42), "   42");
     EXPECT_EQ(AssessedText::FormatRunningTotal(123456), "123456");
