@@ -50,12 +50,17 @@ class QuietHost final : public PracticeTextPanel,
     void LeaveInitialTestMenu() override {}
     void NoteBox(const std::string&) override {}
     bool InfoBox(const std::string&, bool) override { return true; }
-    EndOfLessonChoice EndOfLesson(const EndOfLessonDialogModel&) override { return {false, true}; }
+    EndOfLessonChoice EndOfLesson(const EndOfLessonDialogModel&) override {
+        ++lessonsEnded;
+        return {false, true};
+    }
     void UserDetails() override {}
     int InitialTestWizard(bool) override { return -1; }
     void RequestSound(SoundRequest request) override { benchmark::DoNotOptimize(request); }
     void StartMetronome(int, int) override {}
     void StopMetronome() override {}
+
+    std::int64_t lessonsEnded = 0;
 };
 
 /// 50 lines of 60 characters with a typo every 37 strokes.
@@ -75,7 +80,11 @@ void BM_OnCharWholeLesson(benchmark::State& state) {
     for (std::size_t i = 36; i < typed.size(); i += 37) {
         typed[i] = 'q';
     }
-    course.LoadLines(lines, "/lessons/00000409_a.ddd");
+    if (!course.LoadLines(lines, "/lessons/00000409_a.ddd") || course.lessons().size() != 1 ||
+        course.lessons()[0].lines.size() != 50) {
+        state.SkipWithError("the lesson did not load");
+        return;
+    }
     StrokeLog log(clock);
     FixedDisketteFolder none("");
     UserProfile profile(clock, "/nonexistent", none);
@@ -86,11 +95,19 @@ void BM_OnCharWholeLesson(benchmark::State& state) {
                             "bench", false);
     session.SetAcceptedCharacters("asdfjkl; q");
     for (auto _ : state) {
-        session.BeginLesson(0);
+        if (!session.BeginLesson(0)) {
+            state.SkipWithError("the lesson did not begin");
+            return;
+        }
         for (char c : typed) {
             clock.AdvanceMs(180);
             session.OnChar(c);
         }
+    }
+    // Every stroke counted and every run typed to its end, where the end dialog came up.
+    if (log.recordCount() != typed.size() || host.lessonsEnded != state.iterations()) {
+        state.SkipWithError("the lesson was not typed to its end");
+        return;
     }
     // The time of one keystroke, shown with its unit.
     state.counters["per_keystroke"] = benchmark::Counter(
@@ -118,10 +135,19 @@ void BM_ResultsOfTenThousandStrokes(benchmark::State& state) {
         log.Add(expected, typed, 150 + (i * 37) % 400);
     }
     const EvaluationTexts texts = BenchTexts();
+    if (log.recordCount() != 10000) {
+        state.SkipWithError("the run was not recorded");
+        return;
+    }
+    std::size_t points = 0;
     for (auto _ : state) {
         SeededRandomSource random(42);
         ResultsDialogModel model(log, texts, random);
+        points = model.series().currentSpeed.points().size();
         benchmark::DoNotOptimize(model.series().currentSpeed.points().data());
+    }
+    if (points == 0) {
+        state.SkipWithError("the results show no speed diagram");
     }
 }
 BENCHMARK(BM_ResultsOfTenThousandStrokes)->Unit(benchmark::kMicrosecond);

@@ -1,14 +1,42 @@
 // Test programs run with HOME and the XDG folders pointing at a fresh temporary folder, so no
 // test can read or change the real user's settings or data, and in UTC so that local-time
 // formatting is the same everywhere.
+//
+// With KELVANE_SKIPPED_TESTS=FOLDER every skipped test is written to a file in FOLDER, one line
+// "program<TAB>Suite.Name", so that scripts/test.sh can run the tests skipped for the
+// superuser again as an ordinary user.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "common/testing/temp_dir.h"
+
+namespace {
+
+class SkippedTestRecorder final : public testing::EmptyTestEventListener {
+  public:
+    explicit SkippedTestRecorder(const std::string& folder)
+        : file_(folder + "/skipped-" + std::to_string(getpid()) + ".txt", std::ios::app),
+          program_(std::filesystem::read_symlink("/proc/self/exe").string()) {}
+
+    void OnTestEnd(const testing::TestInfo& test) override {
+        if (test.result() != nullptr && test.result()->Skipped()) {
+            file_ << program_ << '\t' << test.test_suite_name() << '.' << test.name() << '\n'
+                  << std::flush;
+        }
+    }
+
+  private:
+    std::ofstream file_;
+    std::string program_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     TempDir home;
@@ -23,5 +51,8 @@ int main(int argc, char** argv) {
     unsetenv("KELVANE_DATA_DIR");
     tzset();
     testing::InitGoogleTest(&argc, argv);
+    if (const char* folder = std::getenv("KELVANE_SKIPPED_TESTS"); folder != nullptr && *folder) {
+        testing::UnitTest::GetInstance()->listeners().Append(new SkippedTestRecorder(folder));
+    }
     return RUN_ALL_TESTS();
 }

@@ -104,12 +104,6 @@ TEST(CompressedLineFile, EveryByteButLineFeedSurvivesAnywhereInALine) {
     EXPECT_EQ(DecodeAll(CompressedLineFile::Encode(lines)), lines);
 }
 
-TEST(CompressedLineFile, SameLinesGiveSameBytes) {
-    std::mt19937 random(99);
-    const std::vector<std::string> lines = RandomLines(random, 100);
-    EXPECT_EQ(CompressedLineFile::Encode(lines), CompressedLineFile::Encode(lines));
-}
-
 struct StreamCase {
     const char* name;
     const char* stream;

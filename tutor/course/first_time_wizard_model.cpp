@@ -170,8 +170,9 @@ FirstTimeWizardModel::CourseStatus FirstTimeWizardModel::FillCoursePage(
             continue;
         }
         // The numeric keypad is no system layout; every other candidate is offered only when
-        // the system can switch to it.
-        if (candidate != kNumericKeypad && !layouts_.LoadAndActivate(candidate)) {
+        // the system could switch to it. Asking does not switch: the user's keyboard stays as
+        // it is while the wizard is open.
+        if (candidate != kNumericKeypad && !layouts_.IsAvailable(candidate)) {
             continue;
         }
         for (const KeyboardRecord& record : keyboards) {

@@ -36,10 +36,10 @@ std::vector<HighlightUpdate::Inversion> HelpingKeyboardDisplay::ToggleHighlight(
 HighlightUpdate HelpingKeyboardDisplay::ShowNextKey(char character, int keyboardWidth,
                                                     int handsHeight) {
     HighlightUpdate update;
-    if (handsHeight <= 0) {
+    if (handsHeight <= 0 && keyboardWidth <= 0) {
         return update;
     }
-    if (!hands_.IsComplete()) {
+    if (handsHeight > 0 && !hands_.IsComplete()) {
         update.errorText = std::string(kHandsErrorText);
         return update;
     }

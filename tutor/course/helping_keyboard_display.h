@@ -30,14 +30,18 @@ class HelpingKeyboardDisplay {
 
     /// Called at each redraw of the cursor with the next character to type; the hands area has
     /// handsHeight pixels, the keyboard area keyboardWidth. A character the keyboard cannot
-    /// type keeps the keys shown before. Returns what to invert (or the error text for
-    /// incomplete hands data); advance the phase with AdvanceBlinkPhase afterwards.
+    /// type keeps the keys shown before. Returns what to invert (or, with the hands shown, the
+    /// error text for incomplete hands data); advance the phase with AdvanceBlinkPhase
+    /// afterwards. With neither keyboard nor hands shown nothing happens; the keyboard shown
+    /// alone still blinks its keys.
     HighlightUpdate ShowNextKey(char character, int keyboardWidth, int handsHeight);
 
     void AdvanceBlinkPhase() { ++blinkPhase_; }
     /// The keyboard and hands were drawn anew without any highlight (phase 0 again).
     void Repainted();
 
+    const Keyboard& keyboard() const { return keyboard_; }
+    const HandsData& hands() const { return hands_; }
     int blinkPhase() const { return blinkPhase_; }
     const StrokeKeys& shownKeys() const { return shownKeys_; }
     /// Whether a highlight is on the screen now.

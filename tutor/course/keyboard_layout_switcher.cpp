@@ -5,14 +5,11 @@ void KeyboardLayoutSwitcher::RememberUserLayout() {
 }
 
 bool KeyboardLayoutSwitcher::ActivateLayout(const std::string& keyboardId) {
-    if (!NamesSystemLayout(keyboardId)) {
+    statusText_.clear();
+    if (!NamesSystemLayout(keyboardId) || layouts_.LoadAndActivate(keyboardId)) {
         return true;
     }
-    if (layouts_.LoadAndActivate(keyboardId)) {
-        return true;
-    }
-    messages_.ShowMessage(std::string(kCaption), std::string(kCannotSwitchMessage),
-                          MessageSink::Icon::Warning);
+    statusText_ = kCannotSwitchMessage;
     return false;
 }
 

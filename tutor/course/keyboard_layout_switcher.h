@@ -22,9 +22,14 @@ class KeyboardLayoutSwitcher {
     /// Keeps the name of the layout active now as the user's own.
     void RememberUserLayout();
     /// Activates the layout of keyboardId; a short identifier such as "NUM" names no system
-    /// layout and leaves the active one. When the system refuses, the user is told and false
-    /// is returned; the program goes on with whatever layout is active.
+    /// layout and leaves the active one. When the system refuses, false is returned and
+    /// statusText() says so; the program goes on with whatever layout is active.
     bool ActivateLayout(const std::string& keyboardId);
+    /// The one line the main window's status bar shows about the layout: kCannotSwitchMessage
+    /// after a refused ActivateLayout, empty after one that succeeded. A refusal is no box to
+    /// click away at every login: on a desktop where the course's layout is not configured it
+    /// is the normal case.
+    const std::string& statusText() const { return statusText_; }
     /// Activates the remembered layout again; when the system refuses, the user is told.
     bool RestoreUserLayout();
 
@@ -39,4 +44,5 @@ class KeyboardLayoutSwitcher {
     SystemKeyboardLayouts& layouts_;
     MessageSink& messages_;
     std::string userLayout_;
+    std::string statusText_;
 };

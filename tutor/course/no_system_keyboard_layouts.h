@@ -7,5 +7,6 @@
 class NoSystemKeyboardLayouts final : public SystemKeyboardLayouts {
   public:
     std::string ActiveLayoutName() const override { return {}; }
+    bool IsAvailable(const std::string&) const override { return true; }
     bool LoadAndActivate(const std::string&) override { return true; }
 };

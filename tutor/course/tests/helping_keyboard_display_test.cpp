@@ -188,12 +188,29 @@ TEST_F(HelpingKeyboardDisplayTest, IncompleteHandsDataShowsTheErrorText) {
     EXPECT_EQ(display.shownKeys(), StrokeKeys{});
 }
 
-TEST_F(HelpingKeyboardDisplayTest, HiddenHandsDoNothing) {
+TEST_F(HelpingKeyboardDisplayTest, NeitherKeyboardNorHandsShownDoesNothing) {
     HelpingKeyboardDisplay display(keyboard, hands);
-    HighlightUpdate update = display.ShowNextKey('a', kWidth, 0);
+    HighlightUpdate update = display.ShowNextKey('a', 0, 0);
     EXPECT_TRUE(update.inversions.empty());
     EXPECT_TRUE(update.errorText.empty());
     EXPECT_EQ(display.shownKeys(), StrokeKeys{});
+}
+
+TEST_F(HelpingKeyboardDisplayTest, KeyboardWithoutHandsStillBlinksItsKeys) {
+    // Complete or not, the outlines do not matter while the hands are hidden.
+    for (int groups : {10, 9}) {
+        SCOPED_TRACE(groups);
+        HandsData outlines = Hands(groups);
+        HelpingKeyboardDisplay display(keyboard, outlines);
+        screen = Screen();
+        HighlightUpdate on = display.ShowNextKey('a', kWidth, 0);
+        screen.Apply(on);
+        display.AdvanceBlinkPhase();
+        EXPECT_TRUE(on.errorText.empty());
+        EXPECT_TRUE(screen.KeyInverted(k::kA));
+        screen.Apply(display.ShowNextKey('a', kWidth, 0));
+        EXPECT_TRUE(screen.Plain());
+    }
 }
 
 TEST_F(HelpingKeyboardDisplayTest, NewKeysWithoutKeyboardAreaStartAtPhaseZero) {

@@ -27,18 +27,31 @@ TEST(KeyboardLayoutSwitcher, NumericKeypadNeverSwitches) {
     EXPECT_EQ(system.active, "00000405");
 }
 
-TEST(KeyboardLayoutSwitcher, RefusedCourseLayoutIsReportedAndTheOldOneStays) {
+TEST(KeyboardLayoutSwitcher, RefusedCourseLayoutIsOneStatusLineAndTheOldOneStays) {
     FakeSystemKeyboardLayouts system("00000405");
     system.refused.insert("0000040E");
     RecordingMessageSink messages;
     KeyboardLayoutSwitcher switcher(system, messages);
     EXPECT_FALSE(switcher.ActivateLayout("0000040E"));
     EXPECT_EQ(system.active, "00000405");
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].caption, "Kelvane");
-    EXPECT_EQ(messages.messages[0].text,
+    EXPECT_EQ(switcher.statusText(),
               "The current user cannot switch over to the required keyboard type. You have to "
               "install the new keyboard type on your system first.");
+    // No box to click away at every login.
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST(KeyboardLayoutSwitcher, NextSwitchThatNeedsNoRefusalClearsTheStatusLine) {
+    FakeSystemKeyboardLayouts system("00000405");
+    system.refused.insert("0000040E");
+    RecordingMessageSink messages;
+    KeyboardLayoutSwitcher switcher(system, messages);
+    for (const std::string next : {"00000409", "NUM"}) {
+        ASSERT_FALSE(switcher.ActivateLayout("0000040E"));
+        ASSERT_FALSE(switcher.statusText().empty());
+        EXPECT_TRUE(switcher.ActivateLayout(next));
+        EXPECT_EQ(switcher.statusText(), "") << next;
+    }
 }
 
 TEST(KeyboardLayoutSwitcher, RefusedRestoreNamesTheUsersLayout) {

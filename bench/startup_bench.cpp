@@ -1,0 +1,274 @@
+// What starting a program costs on an X display: the time from exec to its first window mapped,
+// and its resident memory once that window is shown and the program has settled. Absolute
+// times drift on a shared machine, so every figure is taken beside a minimal Qt Widgets
+// program (bench/minimal_main_window.cpp) started the same way, alternately, in the same run.
+// Goal: at most 1.15 times the minimal program's time and at most 5 MB more memory.
+//
+// Runs on a private display without a window manager (a window manager would map frames, not
+// the programs' windows); a program named without a folder is taken from the copy of build/bin
+// (E2E_BIN):
+//   scripts/xvfb_run_test.sh --copy-bin build/bin -- build/bench/startup_bench
+//       --minimal=build/bench/minimal_main_window [--runs=N] kelvane morvik
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Last: Xlib defines macros (None, Success, Bool) that other headers use as names.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kMapTimeout = std::chrono::seconds(30);
+constexpr auto kSettleTimeout = std::chrono::seconds(5);
+constexpr auto kSample = std::chrono::milliseconds(100);
+// Memory counts as settled when five samples in a row stay within this many kilobytes.
+constexpr long kSettledKb = 64;
+constexpr int kSettledSamples = 5;
+
+struct Start {
+    double seconds = 0;
+    double residentMb = 0;
+    std::string error;
+};
+
+Display* display = nullptr;
+Atom netWmPid = None;
+// A start that failed fails the run, so the harness cannot rot unnoticed in CI.
+bool anyFailed = false;
+
+long WindowPid(Window window) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    long pid = -1;
+    if (XGetWindowProperty(display, window, netWmPid, 0, 1, False, XA_CARDINAL, &type, &format,
+                           &count, &left, &data) == Success &&
+        type == XA_CARDINAL && format == 32 && count == 1) {
+        pid = *reinterpret_cast<long*>(data);
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return pid;
+}
+
+std::optional<long> ResidentKb(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+        }
+    }
+    return std::nullopt;
+}
+
+void Stop(pid_t pid) {
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 50; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) {
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+// Waits for a MapNotify of a window that belongs to pid; false when the program ends first or
+// the time is up.
+bool WaitForMappedWindow(pid_t pid, std::string& error) {
+    const Clock::time_point deadline = Clock::now() + kMapTimeout;
+    while (Clock::now() < deadline) {
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapNotify && !event.xmap.override_redirect &&
+                WindowPid(event.xmap.window) == pid) {
+                return true;
+            }
+        }
+        if (waitpid(pid, nullptr, WNOHANG) == pid) {
+            error = "the program ended before it showed a window";
+            return false;
+        }
+        pollfd fd{ConnectionNumber(display), POLLIN, 0};
+        poll(&fd, 1, 10);
+    }
+    error = "no window within 30 s";
+    return false;
+}
+
+Start StartOnce(const std::string& program) {
+    Start start;
+    // Forget the windows of earlier starts.
+    XSync(display, False);
+    while (XPending(display) > 0) {
+        XEvent event;
+        XNextEvent(display, &event);
+    }
+    const Clock::time_point begin = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    if (pid < 0) {
+        start.error = "fork failed";
+        return start;
+    }
+    if (!WaitForMappedWindow(pid, start.error)) {
+        Stop(pid);
+        return start;
+    }
+    start.seconds = std::chrono::duration<double>(Clock::now() - begin).count();
+
+    // The window is shown; the memory is taken once the program has stopped growing.
+    std::optional<long> resident = ResidentKb(pid);
+    int steady = 0;
+    const Clock::time_point settleEnd = Clock::now() + kSettleTimeout;
+    while (resident.has_value() && steady < kSettledSamples && Clock::now() < settleEnd) {
+        std::this_thread::sleep_for(kSample);
+        const std::optional<long> now = ResidentKb(pid);
+        steady = now.has_value() && std::abs(*now - *resident) <= kSettledKb ? steady + 1 : 0;
+        resident = now;
+    }
+    Stop(pid);
+    if (!resident.has_value()) {
+        start.error = "the program ended while it was shown";
+        return start;
+    }
+    start.residentMb = static_cast<double>(resident.value()) / 1024.0;
+    return start;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+std::string ProgramPath(const std::string& name) {
+    const char* bin = std::getenv("E2E_BIN");
+    if (name.find('/') == std::string::npos && bin != nullptr) {
+        return std::string(bin) + "/" + name;
+    }
+    return name;
+}
+
+void BM_StartBesideMinimal(benchmark::State& state, const std::string& name,
+                           const std::string& program, const std::string& minimal) {
+    // One start each that is not counted: the first start reads everything from disk and may
+    // write the settings it lacks.
+    for (const std::string& warmUp : {minimal, program}) {
+        const Start start = StartOnce(warmUp);
+        if (!start.error.empty()) {
+            state.SkipWithError((warmUp + ": " + start.error).c_str());
+            anyFailed = true;
+            return;
+        }
+    }
+    std::vector<double> programSeconds, minimalSeconds, programMb, minimalMb;
+    for (auto _ : state) {
+        // Alternate who goes first, so that neither always finds the caches warmed by the other.
+        const bool minimalFirst = programSeconds.size() % 2 == 0;
+        Start first = StartOnce(minimalFirst ? minimal : program);
+        Start second = first.error.empty() ? StartOnce(minimalFirst ? program : minimal) : Start{};
+        const Start& ours = minimalFirst ? second : first;
+        const Start& theirs = minimalFirst ? first : second;
+        if (!first.error.empty() || !second.error.empty()) {
+            state.SkipWithError((first.error.empty() ? second.error : first.error).c_str());
+            anyFailed = true;
+            return;
+        }
+        state.SetIterationTime(ours.seconds);
+        programSeconds.push_back(ours.seconds);
+        minimalSeconds.push_back(theirs.seconds);
+        programMb.push_back(ours.residentMb);
+        minimalMb.push_back(theirs.residentMb);
+    }
+    const double ms = Median(programSeconds) * 1000;
+    const double minimalMs = Median(minimalSeconds) * 1000;
+    const double mb = Median(programMb);
+    const double minimalMbMedian = Median(minimalMb);
+    state.counters["program_ms"] = ms;
+    state.counters["minimal_ms"] = minimalMs;
+    state.counters["time_ratio"] = ms / minimalMs;
+    state.counters["time_diff_ms"] = ms - minimalMs;
+    state.counters["program_MB"] = mb;
+    state.counters["minimal_MB"] = minimalMbMedian;
+    state.counters["memory_diff_MB"] = mb - minimalMbMedian;
+    char summary[256];
+    std::snprintf(summary, sizeof summary,
+                  "%s: %.0f ms beside %.0f ms (%.2fx, %+.0f ms; goal 1.15x: %s), %.1f MB beside "
+                  "%.1f MB (%+.1f MB; goal 5 MB: %s), medians of %zu starts\n",
+                  name.c_str(), ms, minimalMs, ms / minimalMs, ms - minimalMs,
+                  ms <= 1.15 * minimalMs ? "met" : "missed", mb, minimalMbMedian,
+                  mb - minimalMbMedian, mb - minimalMbMedian <= 5.0 ? "met" : "missed",
+                  programSeconds.size());
+    std::cerr << summary;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    std::string minimal;
+    int runs = 10;
+    std::vector<std::string> programs;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.rfind("--minimal=", 0) == 0) {
+            minimal = argument.substr(10);
+        } else if (argument.rfind("--runs=", 0) == 0) {
+            runs = std::max(1, std::atoi(argument.c_str() + 7));
+        } else {
+            programs.push_back(argument);
+        }
+    }
+    if (minimal.empty() || programs.empty()) {
+        std::cerr << "usage: startup_bench --minimal=PROGRAM [--runs=N] PROGRAM...\n";
+        return 2;
+    }
+    display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::cerr << "startup_bench: no X display (run it through scripts/xvfb_run_test.sh)\n";
+        return 2;
+    }
+    netWmPid = XInternAtom(display, "_NET_WM_PID", False);
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    for (const std::string& name : programs) {
+        const std::string program = ProgramPath(name);
+        benchmark::RegisterBenchmark(("BM_StartBesideMinimal/" + name).c_str(),
+                                     BM_StartBesideMinimal, name, program, minimal)
+            ->Iterations(runs)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    XCloseDisplay(display);
+    return anyFailed ? 1 : 0;
+}
