@@ -1,6 +1,7 @@
 // Morvik, the typing tester.
 
 #include <QApplication>
+#include <QGuiApplication>
 
 #include <iostream>
 #include <optional>
@@ -12,10 +13,17 @@
 #include "tester/command_line.h"
 #include "tester/ui/c_main_frame.h"
 #include "tester/ui/morvik_icon.h"
+#include "tester/ui/report_painter.h"
 
 int main(int argc, char** argv) {
+    // A report needs Qt's fonts and painting but no window and no display.
+    ReportPdfWriter writePdf = [&argc, argv](const TestData& data, const std::string& path) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return ReportPainter::WritePdf(data, path);
+    };
     if (std::optional<int> exitCode =
-            MorvikCommandLineModes().Run(argc, argv, std::cout, std::cerr)) {
+            MorvikCommandLineModes(writePdf).Run(argc, argv, std::cout, std::cerr)) {
         return *exitCode;
     }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/testing/temp_dir.h"
+#include "tester/test_data.h"
 #include "tester/test_record_file.h"
 
 namespace {
@@ -38,6 +39,7 @@ class CommandLineTest : public testing::Test {
 TEST_F(CommandLineTest, RecognizesItsModes) {
     EXPECT_TRUE(IsMorvikCommandLine({"--compare", "a", "b"}));
     EXPECT_TRUE(IsMorvikCommandLine({"--assess", "r.2mvk"}));
+    EXPECT_TRUE(IsMorvikCommandLine({"--pdf", "r.2mvk", "r.pdf"}));
     EXPECT_FALSE(IsMorvikCommandLine({"test.mvkt"}));
     EXPECT_FALSE(IsMorvikCommandLine({}));
 }
@@ -155,7 +157,9 @@ TEST_F(CommandLineTest, UnreadableFilesEndWithStatusOne) {
 
     run = Morvik({"--assess", dir.File("absent.2mvk")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "morvik: cannot read " + dir.File("absent.2mvk") + "\n");
+    EXPECT_EQ(run.err, "morvik: " + dir.File("absent.2mvk") +
+                           ": The program cannot load the text from file. Check the file name, "
+                           "please.\n");
 
     run = Morvik({"--assess", dir.Write("damaged.2mvk", std::string("\x07\x00\x00\x00xx", 6))});
     EXPECT_EQ(run.status, 1);
@@ -180,6 +184,8 @@ TEST_F(CommandLineTest, MalformedCommandLinesEndWithStatusTwoAndTheUsage) {
         {"--compare", "a", "b", "--points-per-error", "x"},
         {"--compare", "a", "b", "--duration", "-5"},
         {"--compare", "a", "b", "--verbose"},
+        {"--pdf", "r.2mvk"},
+        {"--pdf", "r.2mvk", "r.pdf", "--json"},
         {"--grade", "a"}};
     for (const auto& args : malformed) {
         const Outcome run = Morvik(args);
@@ -187,6 +193,94 @@ TEST_F(CommandLineTest, MalformedCommandLinesEndWithStatusTwoAndTheUsage) {
         EXPECT_NE(run.err.find("Usage:"), std::string::npos);
         EXPECT_EQ(run.out, "");
     }
+}
+
+// What the window system's printing was asked to write.
+struct PdfRequest {
+    std::string path;
+    std::string typedText;
+    int speedUnit = -1;
+    int resultsAvailable = 0;
+    int errorCount = -1;
+    std::string testId;
+};
+
+class PdfModeTest : public CommandLineTest {
+  protected:
+    PdfModeTest() {
+        TestData run;
+        run.originalText = "The quick brown fox jumps over the lazy dog.";
+        run.typedText = "The quick brpwn jumps over the lazy dog.";
+        run.durationSeconds = 60;
+        run.testId = "MV_from_a_plain_text";
+        results = dir.File("run.2mvk");
+        EXPECT_TRUE(TestRecordFile::WriteRecords(run, results));
+    }
+
+    Outcome Pdf(std::vector<std::string> args, bool writes = true) {
+        ReportPdfWriter writer = [this, writes](const TestData& data, const std::string& path) {
+            requests.push_back({path, data.typedText, data.speedUnit, data.resultsAvailable,
+                                data.errorCount, data.testId});
+            return writes;
+        };
+        std::ostringstream out;
+        std::ostringstream err;
+        args.insert(args.begin(), "--pdf");
+        const int status = RunMorvikCommandLine(args, out, err, writer);
+        return {status, out.str(), err.str()};
+    }
+
+    std::string results;
+    std::vector<PdfRequest> requests;
+};
+
+TEST_F(PdfModeTest, WritesTheReportOfTheAssessedResults) {
+    const Outcome run = Pdf({results, dir.File("run.pdf")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].path, dir.File("run.pdf"));
+    EXPECT_EQ(requests[0].typedText, "The quick brpwn jumps over the lazy dog.");
+    EXPECT_EQ(requests[0].resultsAvailable, 1);
+    EXPECT_GE(requests[0].errorCount, 2);
+    EXPECT_EQ(requests[0].speedUnit, 1);
+    // As Load Results: a run not from a test definition has no identifier.
+    EXPECT_EQ(requests[0].testId, "");
+
+    Pdf({"--unit", "strokes", results, dir.File("strokes.pdf")});
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1].speedUnit, 0);
+}
+
+TEST_F(PdfModeTest, FailuresEndWithStatusOneAndTheirMessage) {
+    Outcome run = Pdf({dir.File("absent.2mvk"), dir.File("out.pdf")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "morvik: " + dir.File("absent.2mvk") +
+                           ": The program cannot load the text from file. Check the file name, "
+                           "please.\n");
+    EXPECT_TRUE(requests.empty());
+
+    run = Pdf({results, dir.File("out.pdf")}, false);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "morvik: " + dir.File("out.pdf") +
+                           ": Program cannot save data on file. Check filename and permission, "
+                           "please.\n");
+}
+
+TEST_F(PdfModeTest, IsOfferedOnlyWhereReportsCanBePrinted) {
+    std::ostringstream usage;
+    MorvikCommandLineModes().PrintUsage(usage);
+    EXPECT_EQ(usage.str().find("--pdf"), std::string::npos);
+    usage.str("");
+    MorvikCommandLineModes([](const TestData&, const std::string&) {
+        return true;
+    }).PrintUsage(usage);
+    EXPECT_NE(usage.str().find("--pdf RESULTS.2mvk OUT.pdf"), std::string::npos);
+
+    const Outcome run = Morvik({"--pdf", results, dir.File("out.pdf")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("Usage:"), std::string::npos);
 }
 
 }  // namespace
