@@ -5,12 +5,13 @@
 #include "common/atomic_file_writer.h"
 #include "common/data_paths.h"
 #include "common/file_error.h"
+#include "tester/save_file_choice.h"
 #include "tester/test_record_file.h"
 #include "tester/text_file_reader.h"
 
 ResultCommands::ResultCommands(TestData& data, TesterHost& host, MessageSink& messages,
-                               SettingsStore& settings)
-    : data_(data), host_(host), messages_(messages), settings_(settings) {}
+                               SettingsStore& settings, YesNoQuestion& questions)
+    : data_(data), host_(host), messages_(messages), settings_(settings), questions_(questions) {}
 
 bool ResultCommands::CanLoadResults() const {
     return data_.running == 0 && data_.startDialogOpen == 0 && data_.replayRunning == 0;
@@ -36,20 +37,22 @@ void ResultCommands::Warn(const std::string& text) {
     messages_.ShowMessage(kProductName, text, MessageSink::Icon::Warning);
 }
 
-void ResultCommands::SaveResults() {
+std::optional<std::string> ResultCommands::SaveResults() {
     if (!CanSaveResults()) {
-        return;
+        return std::nullopt;
     }
     std::optional<std::string> chosen =
         host_.AskSaveFileName(kResultsFilter, InitialFileName("*.2mvk"));
     if (!chosen) {
-        return;
+        return std::nullopt;
     }
-    const std::string path =
-        TestRecordFile::WithExtension(*chosen, TestRecordFile::kResultsExtension);
-    if (!TestRecordFile::WriteRecords(data_, path)) {
+    std::optional<std::string> path =
+        SaveFileChoice::Confirm(*chosen, TestRecordFile::kResultsExtension, questions_);
+    if (path && !TestRecordFile::WriteRecords(data_, *path)) {
         Warn(kCannotSaveMessage);
+        return std::nullopt;
     }
+    return path;
 }
 
 void ResultCommands::LoadResults() {

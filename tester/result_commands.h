@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/message_sink.h"
@@ -11,6 +12,8 @@
 /// The commands that make or keep results besides a typing run: Save Results, Load Results,
 /// Save User Text and Compare two text files. They work on the tester's one TestData and
 /// reach the window through the host; messages go to the sink under the product name.
+class YesNoQuestion;
+
 class ResultCommands {
   public:
     static constexpr const char* kProductName = kMorvikName;
@@ -25,8 +28,8 @@ class ResultCommands {
     static constexpr const char* kTwoFilesOriginalKey = "TwoFilesOriginal";
     static constexpr const char* kTwoFilesUserKey = "TwoFilesUser";
 
-    ResultCommands(TestData& data, TesterHost& host, MessageSink& messages,
-                   SettingsStore& settings);
+    ResultCommands(TestData& data, TesterHost& host, MessageSink& messages, SettingsStore& settings,
+                   YesNoQuestion& questions);
 
     // Enabling. Commands that replace the texts or the log wait until a re-play has ended.
     bool CanLoadResults() const;
@@ -34,7 +37,8 @@ class ResultCommands {
     bool CanSaveUserText() const;
     bool CanCompareTwoTextFiles() const;
 
-    void SaveResults();
+    /// The file written, or nothing (cancelled, not replaced, or not written).
+    std::optional<std::string> SaveResults();
     void LoadResults();
     void SaveUserText();
     void CompareTwoTextFiles();
@@ -54,4 +58,5 @@ class ResultCommands {
     TesterHost& host_;
     MessageSink& messages_;
     SettingsStore& settings_;
+    YesNoQuestion& questions_;
 };

@@ -8,12 +8,16 @@
 #include <string>
 
 #include "common/product_version.h"
+#include "common/system_clock.h"
 #include "common/ui/program_start.h"
 #include "common/ui/qt_settings_store.h"
 #include "tester/command_line.h"
+#include "tester/test_data.h"
 #include "tester/ui/c_main_frame.h"
 #include "tester/ui/morvik_icon.h"
+#include "tester/ui/qt_path_settings.h"
 #include "tester/ui/report_painter.h"
+#include "tester/ui/tester_services.h"
 
 int main(int argc, char** argv) {
     // A report needs Qt's fonts and painting but no window and no display.
@@ -41,7 +45,11 @@ int main(int argc, char** argv) {
     settings.WriteString("", "version", "1.0");
     settings.WriteString("", "file types", "zuvtxt");
 
-    CMainFrame frame(settings);
+    // The services of the program, made once and handed to the window.
+    QtPathSettings paths(settings.settings());
+    SystemClock clock;
+    TestData data;
+    CMainFrame frame(TesterServices{settings, paths, clock, data});
     if (argc > 1) {
         frame.SetStartupFile(argv[1]);
     }

@@ -13,6 +13,7 @@
 #include "common/testing/recording_message_sink.h"
 #include "common/testing/temp_dir.h"
 #include "tester/test_record_file.h"
+#include "tester/tests/scripted_yes_no_question.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ bool Readable(const std::string& path) {
 
 class ResultCommandsTest : public testing::Test {
   protected:
-    ResultCommandsTest() : commands(data, host, messages, settings) {
+    ResultCommandsTest() : commands(data, host, messages, settings, questions) {
         DataPaths::SetProgramFolder(dir.path());
     }
 
@@ -101,6 +102,7 @@ class ResultCommandsTest : public testing::Test {
     FakeHost host;
     RecordingMessageSink messages;
     MemorySettingsStore settings;
+    ScriptedYesNoQuestion questions;
     ResultCommands commands;
 };
 
@@ -114,6 +116,23 @@ TEST_F(ResultCommandsTest, SaveResultsAddsTheExtensionOnlyWhenItIsMissing) {
     EXPECT_FALSE(Readable(dir.File("other.2mvk.2mvk")));
     EXPECT_EQ(host.calls[0], "save Morvik file (*.2mvk)|*.2mvk|All files (*.*)|*.*|| " +
                                  dir.path() + "/text/*.2mvk");
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(ResultCommandsTest, SaveResultsAsksBeforeTheExtensionMakesTheNameOfAnExistingFile) {
+    FinishRun();
+    const std::string existing = dir.Write("run.2mvk", "kept");
+    host.saveAnswers = {dir.File("run"), dir.File("run"), existing};
+    questions.answers = {false, true};
+    commands.SaveResults();
+    EXPECT_EQ(TempDir::ReadAll(existing), "kept");
+    commands.SaveResults();
+    EXPECT_TRUE(Readable(existing));
+    // The dialog itself asked about a name chosen with its extension.
+    commands.SaveResults();
+    EXPECT_EQ(questions.asked,
+              std::vector<std::string>(
+                  2, "Morvik: " + existing + " already exists.\nDo you want to replace it?"));
     EXPECT_TRUE(messages.messages.empty());
 }
 

@@ -1,7 +1,9 @@
 #include "tester/ui/c_main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QFont>
 #include <QFontMetrics>
 #include <QKeySequence>
@@ -19,13 +21,27 @@
 #include "common/product_version.h"
 #include "common/ui/about_dialog.h"
 #include "common/ui/qt_message_sink.h"
+#include "common/ui/qt_text.h"
 #include "common/ui/show_help.h"
+#include "tester/locale_table.h"
+#include "tester/replay_worker.h"
+#include "tester/result_commands.h"
+#include "tester/test_data.h"
+#include "tester/test_definition_commands.h"
+#include "tester/typing_run.h"
 #include "tester/ui/c_orig_text_view.h"
+#include "tester/ui/c_parameter_sheet.h"
 #include "tester/ui/c_result_text_view.h"
+#include "tester/ui/c_start_dialog.h"
 #include "tester/ui/c_status_view.h"
 #include "tester/ui/c_user_text_view.h"
+#include "tester/ui/display_font.h"
 #include "tester/ui/morvik_icon.h"
+#include "tester/ui/qt_yes_no_question.h"
 #include "tester/ui/tester_command_icon.h"
+#include "tester/ui/tester_file_dialogs.h"
+#include "tester/ui/tester_pages.h"
+#include "tester/ui/text_font_dialog.h"
 
 namespace {
 
@@ -34,34 +50,63 @@ constexpr const char* kProductName = kMorvikName;
 // Text each pane is sized for; the run panes and the time stay empty outside a run.
 constexpr const char* kPaneTexts[] = {"", "CAPS", "NUM", "ARROWS", "ENTER", "ERASE", "---TIME---"};
 
-// The typing font until the font settings are read: bold Arial at 21 pixels cell height.
-QFont DefaultTextFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(18);
-    font.setBold(true);
-    return font;
+// "&1 /path/file.mvkt": the number as the mnemonic, the path's own ampersands shown.
+QString RecentFileText(int index, const std::string& path) {
+    QString shown = PathToQString(path);
+    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
 }
 
 }  // namespace
 
-CMainFrame::CMainFrame(SettingsStore& settings, MessageSink* messages, QWidget* parent)
+CMainFrame::CMainFrame(const TesterServices& services, QWidget* parent)
     : QMainWindow(parent),
-      settings_(settings),
-      ownMessages_(messages == nullptr ? std::make_unique<QtMessageSink>(this) : nullptr),
-      messages_(messages == nullptr ? *ownMessages_ : *messages),
-      placement_(settings, "mainframe", this, 50, 600, 50, 350) {
+      settings_(services.settings),
+      paths_(services.paths),
+      clock_(services.clock),
+      data_(services.data),
+      ownMessages_(services.messages == nullptr ? std::make_unique<QtMessageSink>(this) : nullptr),
+      messages_(services.messages == nullptr ? *ownMessages_ : *services.messages),
+      ownQuestions_(services.questions == nullptr ? std::make_unique<QtYesNoQuestion>(this)
+                                                  : nullptr),
+      questions_(services.questions == nullptr ? *ownQuestions_ : *services.questions),
+      ownFileDialogs_(services.fileDialogs == nullptr ? std::make_unique<TesterFileDialogs>()
+                                                      : nullptr),
+      fileDialogs_(services.fileDialogs == nullptr ? *ownFileDialogs_ : *services.fileDialogs),
+      recentFiles_(services.paths),
+      display_(DisplaySettings::Read(services.settings)),
+      placement_(services.settings, "mainframe", this, 50, 600, 50, 350) {
     setObjectName(QStringLiteral("MorvikMainFrame"));
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowIcon(MorvikIcon());
+
+    const PageContext context{data_, settings_, paths_, messages_, questions_};
+    TypingRunHost& host = *this;
+    run_ = std::make_unique<TypingRun>(context, host, clock_);
+    definitions_ = std::make_unique<TestDefinitionCommands>(context, *run_, host, clock_);
+    results_ = std::make_unique<ResultCommands>(data_, host, messages_, settings_, questions_);
+
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
     BuildViews();
+
+    runTimer_ = new QTimer(this);
+    runTimer_->setInterval(kRunTimerMs);
+    connect(runTimer_, &QTimer::timeout, this, &CMainFrame::OnRunTimer);
+
+    startDialog_ = new CStartDialog(this);
+    connect(startDialog_, &CStartDialog::ready, this, [this] { run_->OnStartDialogClosed(); });
+
+    ApplyDisplay();
+    UpdateCommands();
     placement_.ApplyToCreation();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The views go with the window; nothing may reach them from the run afterwards.
+    userTextView_->SetRun(nullptr);
+}
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, TesterCommand command,
                                 const QString& statusTip) {
@@ -81,8 +126,24 @@ QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, TesterCommand 
     return action;
 }
 
+void CMainFrame::SetCommandText(TesterCommand command, const std::string& text) {
+    QAction* action = Action(command);
+    const QString shown = QString::fromStdString(text);
+    if (action->text() == shown) {
+        return;
+    }
+    action->setText(shown);
+    QString plain = QString(shown).remove(QLatin1Char('&'));
+    const qsizetype tab = plain.indexOf(QLatin1Char('\t'));
+    if (tab >= 0) {
+        plain = plain.left(tab) + QStringLiteral(" (") + plain.mid(tab + 1) + QLatin1Char(')');
+    }
+    action->setToolTip(plain);
+}
+
 void CMainFrame::BuildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    fileMenu_ = file;
     AddCommand(file, tr("Create a new Typing &Test"), TesterCommand::CreateTypingTest,
                tr("Make a test definition from a text file and its parameters"));
     AddCommand(file, tr("&Load Typing Test\tF4"), TesterCommand::LoadTypingTest,
@@ -100,13 +161,16 @@ void CMainFrame::BuildMenus() {
     file->addSeparator();
     AddCommand(file, tr("&Print Results"), TesterCommand::PrintResults,
                tr("Print the results and the assessed text"));
+    // The recent files come in between, with a separator of their own.
     file->addSeparator();
+    exitSeparator_ = file->addSeparator();
     AddCommand(file, tr("E&xit"), TesterCommand::Exit, tr("Close Morvik"));
 
     QMenu* practice = menuBar()->addMenu(tr("&Practice"));
     AddCommand(practice, tr("Start\tF2"), TesterCommand::Start,
                tr("Set the parameters and start a typing test"));
     AddCommand(practice, tr("Pause On\tF5"), TesterCommand::Pause, tr("Pause the running test"));
+    Action(TesterCommand::Pause)->setCheckable(true);
     practice->addSeparator();
     AddCommand(practice, tr("Show Results\tF6"), TesterCommand::ShowResults,
                tr("Show the results of the last test"));
@@ -136,6 +200,26 @@ void CMainFrame::BuildMenus() {
     help->addSeparator();
     AddCommand(help, tr("&About Morvik..."), TesterCommand::About,
                tr("Program name, version and how to reach us"));
+
+    RebuildRecentFiles();
+}
+
+void CMainFrame::RebuildRecentFiles() {
+    for (QAction* action : recentActions_) {
+        fileMenu_->removeAction(action);
+        action->deleteLater();
+    }
+    recentActions_.clear();
+    const std::vector<std::string>& files = recentFiles_.files();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        auto* action = new QAction(RecentFileText(static_cast<int>(i), files[i]), fileMenu_);
+        const std::string path = files[i];
+        connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
+        fileMenu_->insertAction(exitSeparator_, action);
+        recentActions_.push_back(action);
+    }
+    exitSeparator_->setVisible(!files.empty());
+    UpdateCommands();
 }
 
 void CMainFrame::BuildToolBar() {
@@ -143,6 +227,7 @@ void CMainFrame::BuildToolBar() {
     toolBar_->setObjectName(QStringLiteral("MainToolBar"));
     toolBar_->setMovable(false);
     toolBar_->setIconSize(QSize(22, 22));
+    toolBar_->setFocusPolicy(Qt::NoFocus);
     const TesterCommand kNone = static_cast<TesterCommand>(0);
     for (TesterCommand command :
          {TesterCommand::Start, TesterCommand::ShowResults, kNone, TesterCommand::LoadResults,
@@ -192,6 +277,10 @@ void CMainFrame::BuildViews() {
     origTextView_ = new COrigTextView;
     userTextView_ = new CUserTextView;
     resultTextView_ = new CResultTextView;
+    userTextView_->SetRun(run_.get());
+    connect(userTextView_, &CUserTextView::scrollRequested, this, [this](ScrollRequest direction) {
+        origTextView_->RequestScroll(direction, data_.running != 0);
+    });
     lowerPane_ = new QStackedWidget;
     lowerPane_->addWidget(userTextView_);
     lowerPane_->addWidget(resultTextView_);
@@ -213,10 +302,22 @@ void CMainFrame::BuildViews() {
     outerSplitter_->handle(1)->setEnabled(false);
     setCentralWidget(outerSplitter_);
 
-    QFont font = DefaultTextFont();
+    origTextView_->SetText(kWelcomeText);
+}
+
+void CMainFrame::ApplyDisplay() {
+    const QFont font = DisplayFont::ToFont(display_.font);
     origTextView_->setFont(font);
     userTextView_->setFont(font);
-    origTextView_->SetText(kWelcomeText);
+    const QPalette desktop = QApplication::palette();
+    const QColor text = DisplayFont::ToColor(display_.textColor, desktop.color(QPalette::Text));
+    const QColor background =
+        DisplayFont::ToColor(display_.backgroundColor, desktop.color(QPalette::Base));
+    const QColor marking =
+        DisplayFont::ToColor(display_.markingColor, desktop.color(QPalette::Text));
+    origTextView_->SetColors(text, background, marking);
+    userTextView_->SetColors(text, background);
+    resultTextView_->update();
 }
 
 int CMainFrame::OriginalViewHeight(int windowHeight) {
@@ -232,6 +333,11 @@ void CMainFrame::showEvent(QShowEvent* event) {
         int total = textSplitter_->height() - textSplitter_->handleWidth();
         textSplitter_->setSizes({upper, qMax(1, total - upper)});
     }
+    if (!startupFileOpened_ && !startupFile_.empty()) {
+        startupFileOpened_ = true;
+        // Once the window is on the screen, so that the sheet it opens stands over it.
+        QTimer::singleShot(0, this, [this] { OpenFile(startupFile_); });
+    }
 }
 
 QAction* CMainFrame::Action(TesterCommand command) const {
@@ -239,8 +345,38 @@ QAction* CMainFrame::Action(TesterCommand command) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+void CMainFrame::NotAvailable() {
+    messages_.ShowMessage(kProductName, "Not available yet", MessageSink::Icon::Information);
+}
+
 void CMainFrame::OnCommand(TesterCommand command) {
     switch (command) {
+        case TesterCommand::Start:
+            run_->Start();
+            break;
+        case TesterCommand::Pause:
+            run_->Pause();
+            break;
+        case TesterCommand::CreateTypingTest:
+            definitions_->CreateTypingTest();
+            break;
+        case TesterCommand::LoadTypingTest:
+            definitions_->LoadTypingTest();
+            break;
+        case TesterCommand::SaveResults:
+            if (std::optional<std::string> path = results_->SaveResults()) {
+                FileUsed(*path);
+            }
+            break;
+        case TesterCommand::Font:
+            ChooseFont();
+            break;
+        case TesterCommand::BackgroundColor:
+            ChooseColor(false);
+            break;
+        case TesterCommand::MarkingColor:
+            ChooseColor(true);
+            break;
         case TesterCommand::Exit:
             close();
             return;
@@ -251,9 +387,55 @@ void CMainFrame::OnCommand(TesterCommand command) {
             ShowHelp(this, kProductName, settings_, messages_);
             return;
         default:
-            messages_.ShowMessage(kProductName, "Not available yet",
-                                  MessageSink::Icon::Information);
+            NotAvailable();
             return;
+    }
+    UpdateCommands();
+}
+
+void CMainFrame::OpenFile(const std::string& path) {
+    const auto endsWith = [&path](std::string_view extension) {
+        return path.size() >= extension.size() &&
+               path.compare(path.size() - extension.size(), extension.size(), extension) == 0;
+    };
+    if (endsWith(".mvkt")) {
+        definitions_->LoadTypingTestFrom(path);
+    } else if (endsWith(".2mvk")) {
+        if (results_->CanLoadResults() && results_->LoadResultsFrom(path)) {
+            FileUsed(path);
+        }
+    }
+    UpdateCommands();
+}
+
+void CMainFrame::UpdateCommands() {
+    if (actions_.empty()) {
+        return;
+    }
+    const auto enable = [this](TesterCommand command, bool enabled) {
+        Action(command)->setEnabled(enabled);
+    };
+    enable(TesterCommand::Start, run_->CanStart());
+    SetCommandText(TesterCommand::Start, run_->StartMenuText());
+    enable(TesterCommand::Pause, run_->CanPause());
+    SetCommandText(TesterCommand::Pause, run_->PauseMenuText());
+    Action(TesterCommand::Pause)->setChecked(run_->PauseChecked());
+    enable(TesterCommand::ShowResults, run_->CanShowResults());
+    enable(TesterCommand::CreateTypingTest, definitions_->CanCreateTypingTest());
+    enable(TesterCommand::LoadTypingTest, definitions_->CanLoadTypingTest());
+    enable(TesterCommand::LoadResults, results_->CanLoadResults());
+    enable(TesterCommand::SaveResults, results_->CanSaveResults());
+    enable(TesterCommand::SaveUserText, results_->CanSaveUserText());
+    enable(TesterCommand::CompareTextFiles, results_->CanCompareTwoTextFiles());
+    enable(TesterCommand::PrintResults, data_.resultsAvailable != 0);
+    enable(TesterCommand::UserText, data_.resultsAvailable != 0);
+    enable(TesterCommand::TextAfterAssessment, data_.resultsAvailable != 0);
+    enable(TesterCommand::ReplayPlay, ReplayWorker::CanPlay(data_));
+    enable(TesterCommand::ReplayPause, ReplayWorker::CanPause(data_));
+    enable(TesterCommand::ReplayStop, ReplayWorker::CanStop(data_));
+    const bool canOpen = definitions_->CanLoadTypingTest();
+    for (QAction* action : recentActions_) {
+        action->setEnabled(canOpen);
     }
 }
 
@@ -298,6 +480,158 @@ bool CMainFrame::IsUserTextViewShown() const {
     return lowerPane_->currentWidget() == userTextView_;
 }
 
+void CMainFrame::OnRunTimer() {
+    run_->OnTimer();
+}
+
+bool CMainFrame::IsRunTimerActive() const {
+    return runTimer_->isActive();
+}
+
+// The window as the run and the commands see it.
+
+std::optional<std::string> CMainFrame::AskOpenFileName(const std::string& filter,
+                                                       const std::string& initialName) {
+    return fileDialogs_.AskOpenFileName(this, filter, initialName);
+}
+
+std::optional<std::string> CMainFrame::AskSaveFileName(const std::string& filter,
+                                                       const std::string& initialName) {
+    return fileDialogs_.AskSaveFileName(this, filter, initialName);
+}
+
+std::optional<ComparisonChoice> CMainFrame::AskComparisonFiles(const std::string&,
+                                                               const std::string&) {
+    // The comparison sheet comes with the results display.
+    return std::nullopt;
+}
+
+void CMainFrame::SetWindowTitle(const std::string& title) {
+    // The title holds a path: UTF-8, not code-page text.
+    setWindowTitle(PathToQString(title));
+}
+
+void CMainFrame::ShowAllowedKeys(bool arrows, bool enter, bool erase) {
+    ShowRunPanes(arrows, enter, erase);
+}
+
+void CMainFrame::ShowOriginalText(const std::string& text) {
+    origTextView_->SetText(text);
+}
+
+void CMainFrame::ShowTypedText(const std::string& text) {
+    userTextView_->SetText(text);
+}
+
+void CMainFrame::SetBusy(bool busy) {
+    origTextView_->SetBusy(busy);
+}
+
+void CMainFrame::ShowAssessedText(const std::string& typedText) {
+    // Until the assessed-text view draws the marks, the typed text stays in the typing view.
+    userTextView_->SetText(typedText);
+    resultTextView_->update();
+}
+
+void CMainFrame::ShowResults(ResultsSheet /*sheet*/) {
+    // The "Final Summary" sheet comes with the results display; the results are available
+    // (F6, Save Results) and the typed text shown.
+    UpdateCommands();
+}
+
+bool CMainFrame::RunSheet(ParameterSheetModel& sheet) {
+    TesterPageContext context{fileDialogs_, LocaleTable::ReadSupported()};
+    CParameterSheet dialog(
+        sheet, [&context](ParameterPageModel& page) { return CreateTesterPage(page, context); },
+        messages_, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CMainFrame::ShowTypingView() {
+    ShowUserTextView();
+}
+
+void CMainFrame::ShowStartDialog() {
+    startDialog_->ShowOver(userTextView_);
+}
+
+std::string CMainFrame::TypedText() {
+    return userTextView_->Text();
+}
+
+void CMainFrame::StartRunTimer() {
+    runTimer_->start();
+}
+
+void CMainFrame::StopRunTimer() {
+    runTimer_->stop();
+}
+
+void CMainFrame::ShowElapsed(const std::string& time, int percent) {
+    ShowElapsedTime(QString::fromStdString(time));
+    statusView_->SetPercent(percent);
+}
+
+void CMainFrame::BeginRunView(bool follow) {
+    // The keys belong to the typing view until the run ends: nothing else takes the focus.
+    origTextView_->setFocusPolicy(Qt::NoFocus);
+    resultTextView_->setFocusPolicy(Qt::NoFocus);
+    activateWindow();
+    ShowUserTextView();
+    if (follow) {
+        origTextView_->StartFollowing([this] { return userTextView_->Text(); });
+    }
+}
+
+void CMainFrame::EndRunView() {
+    origTextView_->StopFollowing();
+    origTextView_->StopSmoothScrolling();
+    origTextView_->setFocusPolicy(Qt::StrongFocus);
+    resultTextView_->setFocusPolicy(Qt::StrongFocus);
+}
+
+void CMainFrame::FileUsed(const std::string& path) {
+    recentFiles_.Add(path);
+    RebuildRecentFiles();
+}
+
+void CMainFrame::ChooseFont() {
+    const QColor current =
+        DisplayFont::ToColor(display_.textColor, QApplication::palette().color(QPalette::Text));
+    TextFontDialog dialog(DisplayFont::ToFont(display_.font), current, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    display_.font = DisplayFont::FromFont(dialog.font(), display_.font);
+    display_.textColor = DisplayFont::FromColor(dialog.color());
+    display_.WriteFont(settings_);
+    ApplyDisplay();
+}
+
+void CMainFrame::ChooseColor(bool marking) {
+    const QPalette desktop = QApplication::palette();
+    std::optional<std::uint32_t>& stored =
+        marking ? display_.markingColor : display_.backgroundColor;
+    const QColor current =
+        DisplayFont::ToColor(stored, desktop.color(marking ? QPalette::Text : QPalette::Base));
+    QColorDialog dialog(current, this);
+    dialog.setObjectName(marking ? QStringLiteral("MarkingColorDialog")
+                                 : QStringLiteral("BackgroundColorDialog"));
+    if (marking) {
+        dialog.setWindowTitle(QString::fromLatin1(kMarkingColorTitle));
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    stored = DisplayFont::FromColor(dialog.currentColor());
+    if (marking) {
+        display_.WriteMarkingColor(settings_);
+    } else {
+        display_.WriteBackgroundColor(settings_);
+    }
+    ApplyDisplay();
+}
+
 void CMainFrame::ShowAbout() {
     AboutDialog about(
         QString::fromLatin1(kProductName),
@@ -307,6 +641,16 @@ void CMainFrame::ShowAbout() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!run_->ConfirmExit()) {
+        event->ignore();
+        return;
+    }
+    runTimer_->stop();
+    lockTimer_->stop();
+    origTextView_->StopFollowing();
+    origTextView_->StopSmoothScrolling();
+    origTextView_->SetBusy(false);
+    startDialog_->hide();
     placement_.Save();
     QMainWindow::closeEvent(event);
 }

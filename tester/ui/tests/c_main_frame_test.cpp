@@ -2,12 +2,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -15,24 +20,127 @@
 
 #include "common/data_paths.h"
 #include "common/memory_settings_store.h"
+#include "common/testing/fake_clock.h"
 #include "common/testing/recording_message_sink.h"
 #include "common/testing/temp_dir.h"
 #include "common/ui/about_dialog.h"
 #include "common/ui/help_window.h"
 #include "common/ui/url_opener.h"
+#include "tester/path_settings.h"
+#include "tester/test_data.h"
+#include "tester/test_record_file.h"
+#include "tester/tests/scripted_yes_no_question.h"
 #include "tester/ui/c_orig_text_view.h"
+#include "tester/ui/c_parameter_sheet.h"
 #include "tester/ui/c_result_text_view.h"
+#include "tester/ui/c_start_dialog.h"
 #include "tester/ui/c_status_view.h"
 #include "tester/ui/c_user_text_view.h"
+#include "tester/ui/tester_services.h"
+#include "tester/ui/tests/scripted_file_dialogs.h"
+#include "tester/ui/tests/when_modal.h"
+#include "tester/ui/text_font_dialog.h"
 
 namespace {
 
 using Pane = CMainFrame::Pane;
 
+// Everything the window works with, in memory, and dialogs the test answers.
+struct Services {
+    TesterServices Get() { return {settings, paths, clock, data, &messages, &questions, &dialogs}; }
+    MemorySettingsStore settings;
+    MemoryPathSettings paths;
+    FakeClock clock;
+    TestData data;
+    RecordingMessageSink messages;
+    ScriptedYesNoQuestion questions;
+    ScriptedFileDialogs dialogs;
+};
+
+// A program folder with a text, a typist the settings know and a one-minute limit: F2 and Enter
+// in the sheet start a test.
+struct RunServices : Services {
+    RunServices() {
+        DataPaths::SetProgramFolder(program.path() + "/");
+        DataPaths::SetWritableRoot(program.path());
+        textPath = program.Write("text/a.txt", "Abc def.\nGhi.\n");
+        paths.WritePath("", "LastFileOriginal", textPath);
+        settings.WriteString("", "DefaultUser", "kim_USER");
+        settings.WriteString("kim_USER", "NickName", "kim");
+        settings.WriteInt("", "TimeLimit", 1);
+    }
+    ~RunServices() { DataPaths::SetWritableRoot(""); }
+
+    TempDir program;
+    std::string textPath;
+};
+
+void Activate(QWidget& window) {
+    // The offscreen platform gives the activation back to a window only when asked.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// F2, Enter in the sheet: the Start dialog opens.
+void OpenStartDialog(CMainFrame& frame) {
+    Activate(frame);
+    WhenModal<CParameterSheet>([](CParameterSheet* sheet) {
+        if (QTest::qWaitForWindowActive(sheet)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        if (sheet->isVisible()) {
+            // Not confirmed: close it, so that the test fails instead of waiting forever.
+            sheet->reject();
+        }
+    });
+    QTest::keyClick(frame.userTextView(), Qt::Key_F2);
+    QTRY_VERIFY(frame.startDialog()->isVisible());
+}
+
+void TypeSlowly(CMainFrame& frame, FakeClock& clock, const QString& text) {
+    for (QChar c : text) {
+        clock.AdvanceMs(150);
+        if (c == QLatin1Char('\n')) {
+            QTest::keyClick(frame.userTextView(), Qt::Key_Return);
+        } else if (c == QLatin1Char('\b')) {
+            QTest::keyClick(frame.userTextView(), Qt::Key_Backspace);
+        } else {
+            QTest::keyClicks(frame.userTextView(), QString(c));
+        }
+    }
+}
+
+void Ticks(CMainFrame& frame, FakeClock& clock, int seconds) {
+    for (int i = 0; i < seconds; ++i) {
+        clock.AdvanceMs(1000);
+        if (frame.IsRunTimerActive()) {
+            frame.OnRunTimer();
+        }
+    }
+}
+
+QStringList VisibleTexts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* action : actions) {
+        if (action->isVisible() && !action->isSeparator()) {
+            texts << action->text();
+        }
+    }
+    return texts;
+}
+
+QStringList RecentTexts(const CMainFrame& frame) {
+    const std::vector<QAction*> actions = frame.RecentFileActions();
+    return VisibleTexts(QList<QAction*>(actions.begin(), actions.end()));
+}
+
 // Actions as "text=id" entries, "-" for a separator.
 QStringList Describe(const QList<QAction*>& actions) {
     QStringList items;
     for (const QAction* action : actions) {
+        if (!action->isVisible()) {
+            continue;
+        }
         items << (action->isSeparator()
                       ? QStringLiteral("-")
                       : action->text() + QLatin1Char('=') + action->data().toString());
@@ -69,9 +177,8 @@ class MorvikMainFrameTest : public QObject {
     void cleanup() { UrlOpener::Replace({}); }
 
     void MenuBarHoldsSixMenus() {
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         QStringList bar;
         for (const QAction* action : frame.menuBar()->actions()) {
             QVERIFY(action->menu() != nullptr);
@@ -115,15 +222,14 @@ class MorvikMainFrameTest : public QObject {
     void MenusListTheirCommandsInOrder() {
         QFETCH(QString, menu);
         QFETCH(QStringList, items);
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         QMenu* found = TopMenu(frame, menu);
         QVERIFY(found != nullptr);
         QCOMPARE(Describe(found->actions()), items);
     }
 
-    void FunctionKeysReachTheirCommands_data() {
+    void FunctionKeysCarryTheirKeys_data() {
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("key");
         QTest::newRow("Start") << int(TesterCommand::Start) << "F2";
@@ -132,23 +238,44 @@ class MorvikMainFrameTest : public QObject {
         QTest::newRow("Show Results") << int(TesterCommand::ShowResults) << "F6";
     }
 
-    void FunctionKeysReachTheirCommands() {
+    void FunctionKeysCarryTheirKeys() {
         QFETCH(int, command);
         QFETCH(QString, key);
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         QCOMPARE(frame.Action(static_cast<TesterCommand>(command))->shortcut(), QKeySequence(key));
+    }
+
+    void F2OpensTheStartSheetAndF4TheTestFileDialog() {
+        Services s;
+        CMainFrame frame(s.Get());
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
-        QTest::keySequence(&frame, QKeySequence(key));
-        QCOMPARE(messages.messages.size(), 1u);
+        QString caption;
+        WhenModal<CParameterSheet>([&caption](CParameterSheet* sheet) {
+            caption = sheet->windowTitle();
+            sheet->reject();
+        });
+        QTest::keyClick(frame.userTextView(), Qt::Key_F2);
+        QCOMPARE(caption, QString("Set all these parameters"));
+        QCOMPARE(s.data.startDialogOpen, 0);
+        // The offscreen platform gives the activation back only when asked.
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTest::keyClick(frame.userTextView(), Qt::Key_F4);
+        QCOMPARE(s.dialogs.asked.size(), 1u);
+        QVERIFY(
+            QString::fromStdString(s.dialogs.asked[0]).startsWith("open MorvikTest file (*.mvkt)"));
+        // Nothing to pause and no results yet: F5 and F6 do nothing.
+        QTest::keyClick(frame.userTextView(), Qt::Key_F5);
+        QTest::keyClick(frame.userTextView(), Qt::Key_F6);
+        QVERIFY(s.messages.messages.empty());
+        QCOMPARE(s.data.paused, 0);
     }
 
     void ToolbarFollowsTheCommandOrder() {
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         QStringList ids;
         for (const QAction* action : frame.toolBar()->actions()) {
             ids << (action->isSeparator() ? QStringLiteral("-") : action->data().toString());
@@ -162,39 +289,49 @@ class MorvikMainFrameTest : public QObject {
         QCOMPARE(frame.Action(TesterCommand::Start)->toolTip(), QString("Start (F2)"));
     }
 
-    void CommandsNotBuiltYetSayNotAvailable_data() {
+    void CommandsOfTheResultsDisplaySayNotAvailable_data() {
         QTest::addColumn<int>("command");
-        for (TesterCommand command :
-             {TesterCommand::CreateTypingTest, TesterCommand::LoadTypingTest,
-              TesterCommand::LoadResults, TesterCommand::SaveResults, TesterCommand::SaveUserText,
-              TesterCommand::CompareTextFiles, TesterCommand::PrintResults, TesterCommand::Start,
-              TesterCommand::Pause, TesterCommand::ShowResults, TesterCommand::UserText,
-              TesterCommand::TextAfterAssessment, TesterCommand::ReplayPlay,
-              TesterCommand::ReplayPause, TesterCommand::ReplayStop, TesterCommand::Font,
-              TesterCommand::BackgroundColor, TesterCommand::MarkingColor}) {
+        for (TesterCommand command : {TesterCommand::LoadResults, TesterCommand::SaveUserText,
+                                      TesterCommand::CompareTextFiles, TesterCommand::PrintResults,
+                                      TesterCommand::ShowResults, TesterCommand::UserText,
+                                      TesterCommand::TextAfterAssessment, TesterCommand::ReplayPlay,
+                                      TesterCommand::ReplayPause, TesterCommand::ReplayStop}) {
             QTest::newRow(QByteArray::number(static_cast<int>(command)).constData())
                 << static_cast<int>(command);
         }
     }
 
-    void CommandsNotBuiltYetSayNotAvailable() {
+    void CommandsOfTheResultsDisplaySayNotAvailable() {
         QFETCH(int, command);
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         frame.show();
-        frame.Action(static_cast<TesterCommand>(command))->trigger();
-        QCOMPARE(messages.messages.size(), 1u);
-        QCOMPARE(messages.messages[0].caption, std::string("Morvik"));
-        QCOMPARE(messages.messages[0].text, std::string("Not available yet"));
+        frame.OnCommand(static_cast<TesterCommand>(command));
+        QCOMPARE(s.messages.messages.size(), 1u);
+        QCOMPARE(s.messages.messages[0].caption, std::string("Morvik"));
+        QCOMPARE(s.messages.messages[0].text, std::string("Not available yet"));
         QVERIFY(frame.isVisible());
         QVERIFY(frame.IsUserTextViewShown());
     }
 
+    void CommandsAreEnabledByTheState() {
+        Services s;
+        CMainFrame frame(s.Get());
+        QStringList enabled;
+        for (QAction* action : frame.findChildren<QAction*>()) {
+            if (action->isEnabled() && action->data().isValid() && action->data().toInt() != 0) {
+                enabled << action->data().toString();
+            }
+        }
+        enabled.sort();
+        // At the start: the test commands, loading and comparing, settings and help.
+        QCOMPARE(enabled, (QStringList{"32771", "32772", "32773", "32778", "32782", "32784",
+                                       "32793", "32794", "57664", "57665", "57667"}));
+    }
+
     void StatusBarHasSevenPanesAndEmptyRunPanes() {
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         frame.SetLockKeyLeds(LockKeyLeds("/nonexistent"));
         frame.show();
         QCOMPARE(frame.statusBar()->findChildren<QLabel*>().size(), CMainFrame::kPaneCount);
@@ -226,9 +363,8 @@ class MorvikMainFrameTest : public QObject {
         QFETCH(bool, enter);
         QFETCH(bool, erase);
         QFETCH(QStringList, shown);
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         frame.ShowRunPanes(arrows, enter, erase);
         frame.ShowElapsedTime("00:02:05");
         QCOMPARE(PaneTexts(frame).mid(3), shown + QStringList{"00:02:05"});
@@ -240,9 +376,8 @@ class MorvikMainFrameTest : public QObject {
         TempDir leds;
         leds.Write("input3::capslock/brightness", "1\n");
         leds.Write("input3::numlock/brightness", "0\n");
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         frame.SetLockKeyLeds(LockKeyLeds(leds.path()));
         QCOMPARE(frame.PaneLabel(Pane::Caps)->text(), QString("CAPS"));
         QCOMPARE(frame.PaneLabel(Pane::Num)->text(), QString(""));
@@ -253,9 +388,8 @@ class MorvikMainFrameTest : public QObject {
     }
 
     void ClientAreaIsAStripAboveTwoTextRows() {
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QSplitter* outer = frame.outerSplitter();
@@ -293,9 +427,8 @@ class MorvikMainFrameTest : public QObject {
     }
 
     void OriginalViewGreetsTheTypist() {
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         QStringList lines;
         for (QTextBlock block = frame.origTextView()->document()->begin(); block.isValid();
              block = block.next()) {
@@ -311,9 +444,8 @@ class MorvikMainFrameTest : public QObject {
     }
 
     void LowerPaneSwitchesAndMovesTheFocus() {
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         QVERIFY(frame.IsUserTextViewShown());
@@ -324,14 +456,14 @@ class MorvikMainFrameTest : public QObject {
         QTRY_VERIFY(frame.origTextView()->hasFocus());
         frame.ShowUserTextView();
         QVERIFY(frame.userTextView()->isVisible());
-        QTRY_VERIFY(frame.userTextView()->hasFocus());
+        QCOMPARE(frame.focusWidget(), frame.userTextView());
+        QTRY_VERIFY(frame.isActiveWindow());
     }
 
     void PlacementIsRestoredAtStartAndStoredAtExit() {
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
+        Services s;
         {
-            CMainFrame first(settings, &messages);
+            CMainFrame first(s.Get());
             first.show();
             QCOMPARE(first.pos(), QPoint(50, 50));
             QCOMPARE(first.size(), QSize(600, 350));
@@ -340,13 +472,14 @@ class MorvikMainFrameTest : public QObject {
             first.Action(TesterCommand::Exit)->trigger();
             QVERIFY(!first.isVisible());
         }
-        QCOMPARE(settings.ReadInt("Window", "mainframe_x", -1), 60);
-        QCOMPARE(settings.ReadInt("Window", "mainframe_cx", -1), 720);
-        CMainFrame second(settings, &messages);
+        QCOMPARE(s.settings.ReadInt("Window", "mainframe_x", -1), 60);
+        QCOMPARE(s.settings.ReadInt("Window", "mainframe_cx", -1), 720);
+        CMainFrame second(s.Get());
         second.show();
         QCOMPARE(second.pos(), QPoint(60, 70));
         QCOMPARE(second.size(), QSize(720, 500));
-        QVERIFY(messages.messages.empty());
+        QVERIFY(s.messages.messages.empty());
+        QVERIFY2(s.questions.asked.empty(), "no question outside a run");
     }
 
     void HelpAndAboutWork() {
@@ -354,9 +487,8 @@ class MorvikMainFrameTest : public QObject {
         DataPaths::SetProgramFolder(folder.path());
         folder.Write("help/morvik/index.html",
                      "<html><head><title>Morvik Help</title></head><body>Hi</body></html>");
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         frame.show();
         frame.Action(TesterCommand::Help)->trigger();
         HelpWindow* help = frame.findChild<HelpWindow*>();
@@ -372,17 +504,260 @@ class MorvikMainFrameTest : public QObject {
         });
         frame.Action(TesterCommand::About)->trigger();
         QCOMPARE(title, QString("About Morvik"));
-        QVERIFY(messages.messages.empty());
+        QVERIFY(s.messages.messages.empty());
+    }
+
+    void AWholeRunFromTheKeyboard() {
+        RunServices s;
+        CMainFrame frame(s.Get());
+        frame.SetLockKeyLeds(LockKeyLeds("/nonexistent"));
+        frame.show();
+        OpenStartDialog(frame);
+        CStartDialog* start = frame.startDialog();
+        QCOMPARE(start->windowTitle(), QString("Start"));
+        QVERIFY(start->startButton()->isDefault());
+        QCOMPARE(start->startButton()->text(), QString("&Start"));
+        const QPoint centre =
+            frame.userTextView()->mapToGlobal(frame.userTextView()->rect().center());
+        QVERIFY((start->geometry().center() - centre).manhattanLength() < 4);
+        QCOMPARE(frame.windowTitle(), QString::fromStdString("Morvik - " + s.textPath));
+        QVERIFY(!frame.Action(TesterCommand::Start)->isEnabled());
+        QVERIFY(!frame.Action(TesterCommand::LoadTypingTest)->isEnabled());
+        QCOMPARE(frame.origTextView()->toPlainText(), QString("Abc def.\nGhi."));
+        QTest::keyClicks(frame.userTextView(), "x");
+        QCOMPARE(s.messages.messages.back().text,
+                 std::string("You have to close the Start dialogue window, before you can start  "
+                             "typing!"));
+
+        QTest::keyClick(start, Qt::Key_Return);
+        QCOMPARE(s.data.running, 1);
+        QVERIFY(!start->isVisible());
+        QCOMPARE(PaneTexts(frame).mid(3), (QStringList{"ARROWS", "ENTER", "ERASE", "00:00:00"}));
+        QCOMPARE(frame.Action(TesterCommand::Start)->text(), QString("Stop\tF2"));
+        QVERIFY(frame.Action(TesterCommand::Start)->isEnabled());
+        QVERIFY(frame.Action(TesterCommand::Pause)->isEnabled());
+        QVERIFY(frame.IsRunTimerActive());
+        QCOMPARE(frame.origTextView()->focusPolicy(), Qt::NoFocus);
+
+        TypeSlowly(frame, s.clock, "Abx\bc def.\nGh");
+        QCOMPARE(frame.userTextView()->toPlainText(), QString("Abc def.\nGh"));
+        Ticks(frame, s.clock, 2);
+        // 13 keys 150 ms apart and two seconds.
+        QCOMPARE(frame.PaneLabel(Pane::Time)->text(), QString("00:00:03"));
+        QCOMPARE(frame.statusView()->percent(), 3 * 100 / 60);
+
+        Activate(frame);
+        QTest::keyClick(frame.userTextView(), Qt::Key_F5);
+        QCOMPARE(frame.Action(TesterCommand::Pause)->text(), QString("Pause Off\tF5"));
+        QVERIFY(frame.Action(TesterCommand::Pause)->isChecked());
+        QVERIFY(!frame.IsRunTimerActive());
+        QTest::keyClicks(frame.userTextView(), "q");
+        QCOMPARE(frame.userTextView()->toPlainText(), QString("Abc def.\nGh"));
+        QTest::keyClick(frame.userTextView(), Qt::Key_F5);
+        QCOMPARE(frame.Action(TesterCommand::Pause)->text(), QString("Pause On\tF5"));
+        QVERIFY(!frame.Action(TesterCommand::Pause)->isChecked());
+        TypeSlowly(frame, s.clock, "i.");
+
+        QTest::keyClick(frame.userTextView(), Qt::Key_F2);
+        QCOMPARE(s.data.running, 0);
+        QCOMPARE(s.data.resultsAvailable, 1);
+        QCOMPARE(s.data.typedText, std::string("Abc def.\r\nGhi."));
+        QCOMPARE(s.data.typedLength, 13);
+        QCOMPARE(s.data.errorCount, 0);
+        QVERIFY(!frame.IsRunTimerActive());
+        QCOMPARE(frame.Action(TesterCommand::Start)->text(), QString("Start\tF2"));
+        QVERIFY(frame.Action(TesterCommand::SaveResults)->isEnabled());
+        QVERIFY(frame.Action(TesterCommand::ShowResults)->isEnabled());
+        QCOMPARE(frame.origTextView()->focusPolicy(), Qt::StrongFocus);
+        // The log: a character message per key that typed, Backspace and Enter included.
+        QString logged;
+        for (const KeystrokeRecord& record : s.data.keystrokeLog) {
+            QCOMPARE(record.message, 258);
+            logged += QChar(record.wParam);
+        }
+        QCOMPARE(logged, QString("Abx\bc def.\rGhi."));
+        QCOMPARE(s.data.keystrokeLog[1].delayMs, 150);
+
+        s.dialogs.saveAnswers = {s.program.File("run")};
+        frame.Action(TesterCommand::SaveResults)->trigger();
+        TestData saved;
+        QVERIFY(TestRecordFile::ReadRecords(s.program.File("run.2mvk"), saved));
+        QCOMPARE(saved.typedText, s.data.typedText);
+        QCOMPARE(saved.keystrokeLog, s.data.keystrokeLog);
+        QCOMPARE(RecentTexts(frame),
+                 QStringList{QString::fromStdString("&1 " + s.program.File("run.2mvk"))});
+    }
+
+    void ClosingTheStartDialogInAnyWayStartsTheRun_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Enter") << "enter";
+        QTest::newRow("Escape") << "escape";
+        QTest::newRow("button") << "button";
+        QTest::newRow("window close") << "close";
+    }
+
+    void ClosingTheStartDialogInAnyWayStartsTheRun() {
+        QFETCH(QString, how);
+        RunServices s;
+        CMainFrame frame(s.Get());
+        frame.show();
+        OpenStartDialog(frame);
+        CStartDialog* start = frame.startDialog();
+        QVERIFY(QTest::qWaitForWindowActive(start));
+        if (how == "enter") {
+            QTest::keyClick(start, Qt::Key_Return);
+        } else if (how == "escape") {
+            QTest::keyClick(start, Qt::Key_Escape);
+        } else if (how == "button") {
+            QTest::mouseClick(start->startButton(), Qt::LeftButton);
+        } else {
+            start->close();
+        }
+        QCOMPARE(s.data.running, 1);
+        QCOMPARE(s.data.startDialogOpen, 0);
+        QVERIFY(!start->isVisible());
+        QCOMPARE(frame.focusWidget(), frame.userTextView());
+        QTRY_VERIFY(frame.isActiveWindow());
+    }
+
+    void TheTimeLimitEndsTheRun() {
+        RunServices s;
+        CMainFrame frame(s.Get());
+        frame.show();
+        OpenStartDialog(frame);
+        QTest::keyClick(frame.startDialog(), Qt::Key_Return);
+        TypeSlowly(frame, s.clock, "Abc");
+        Ticks(frame, s.clock, 59);
+        QCOMPARE(s.data.running, 1);
+        Ticks(frame, s.clock, 1);
+        QCOMPARE(s.data.running, 0);
+        QCOMPARE(s.messages.messages.back().text, std::string("End of time limit!"));
+        QCOMPARE(s.data.durationSeconds, 60);
+        QCOMPARE(frame.statusView()->percent(), 100);
+        QCOMPARE(s.data.typedText, std::string("Abc"));
+    }
+
+    void ExitAsksDuringARun() {
+        RunServices s;
+        CMainFrame frame(s.Get());
+        frame.show();
+        OpenStartDialog(frame);
+        QTest::keyClick(frame.startDialog(), Qt::Key_Return);
+        s.questions.answers = {false, true};
+        QVERIFY(!frame.close());
+        QVERIFY(frame.isVisible());
+        QVERIFY(frame.IsRunTimerActive());
+        QVERIFY(frame.close());
+        QVERIFY(!frame.isVisible());
+        QVERIFY(!frame.IsRunTimerActive());
+        QVERIFY(!frame.origTextView()->IsFollowing());
+        QCOMPARE(s.questions.asked,
+                 (std::vector<std::string>(2, "Morvik: Do you really want to exit Morvik?")));
+        QCOMPARE(s.settings.ReadInt("Window", "mainframe_cx", -1), frame.width());
+    }
+
+    void ATestFileOnTheCommandLineStartsAsATest() {
+        RunServices s;
+        TestData definition;
+        definition.fromTestDefinition = 1;
+        definition.originalText = "Definition text.";
+        definition.testName = "Drill";
+        definition.testId = "MV20240102_030405_16_00";
+        const std::string path = s.program.File("text/drill.mvkt");
+        QVERIFY(TestRecordFile::WriteRecords(definition, path));
+        CMainFrame frame(s.Get());
+        frame.SetStartupFile(path);
+        QStringList tabs;
+        WhenModal<CParameterSheet>([&tabs](CParameterSheet* sheet) {
+            for (int i = 0; i < sheet->tabs()->count(); ++i) {
+                tabs << sheet->tabs()->tabText(i);
+            }
+            sheet->accept();
+        });
+        frame.show();
+        QTRY_VERIFY(frame.startDialog()->isVisible());
+        QCOMPARE(tabs, (QStringList{"Description", "Author Info", "Controls", "Characters",
+                                    "Calculation Rules", "User Info"}));
+        QCOMPARE(frame.windowTitle(), QString::fromStdString("Morvik - " + path));
+        QCOMPARE(frame.origTextView()->toPlainText(), QString("Definition text."));
+        QCOMPARE(s.data.testId, definition.testId);
+        QCOMPARE(RecentTexts(frame), QStringList{QString::fromStdString("&1 " + path)});
+    }
+
+    void RecentFilesAreListedAndOpened() {
+        RunServices s;
+        s.paths.WritePath("Recent File List", "File1", s.program.File("a&b.mvkt"));
+        s.paths.WritePath("Recent File List", "File2", s.program.File("old.2mvk"));
+        CMainFrame frame(s.Get());
+        QMenu* file = TopMenu(frame, "&File");
+        QStringList texts = VisibleTexts(file->actions());
+        QCOMPARE(
+            texts.mid(texts.size() - 3),
+            (QStringList{QString::fromStdString("&1 " + s.program.File("a&&b.mvkt")),
+                         QString::fromStdString("&2 " + s.program.File("old.2mvk")), "E&xit"}));
+        frame.show();
+        frame.RecentFileActions()[0]->trigger();
+        QCOMPARE(s.messages.messages.back().text,
+                 std::string("The program cannot load the text from file. Check the file name, "
+                             "please."));
+    }
+
+    void FontAndColoursAreChosenAppliedAndStored() {
+        RunServices s;
+        CMainFrame frame(s.Get());
+        frame.show();
+        QCOMPARE(frame.userTextView()->font().family(), QString("Arial"));
+        QVERIFY(frame.userTextView()->font().bold());
+        WhenModal<TextFontDialog>([](TextFontDialog* dialog) {
+            dialog->sizeBox()->setValue(30);
+            dialog->boldBox()->setChecked(false);
+            dialog->strikeOutBox()->setChecked(true);
+            dialog->setColor(QColor(0, 0, 255));
+            dialog->accept();
+        });
+        frame.Action(TesterCommand::Font)->trigger();
+        QCOMPARE(s.settings.ReadInt("font", "Height", 0), -30);
+        QCOMPARE(s.settings.ReadInt("font", "Wight", 0), 400);
+        QCOMPARE(s.settings.ReadInt("font", "StrikeOut", 0), 1);
+        QCOMPARE(s.settings.ReadInt("font", "fontcolor", 0), 0xFF0000);
+        QCOMPARE(s.settings.ReadInt("font", "CharSet", 0), 238);
+        QCOMPARE(frame.userTextView()->font().pixelSize(), 30);
+        QCOMPARE(frame.origTextView()->font().pixelSize(), 30);
+        QCOMPARE(frame.userTextView()->palette().color(QPalette::Text), QColor(0, 0, 255));
+
+        WhenModal<QColorDialog>([](QColorDialog* dialog) {
+            dialog->setCurrentColor(QColor(255, 255, 224));
+            dialog->accept();
+        });
+        frame.Action(TesterCommand::BackgroundColor)->trigger();
+        QCOMPARE(s.settings.ReadInt("font", "backgcolor", 0), 0xE0FFFF);
+        QCOMPARE(frame.userTextView()->palette().color(QPalette::Base), QColor(255, 255, 224));
+        QCOMPARE(frame.origTextView()->palette().color(QPalette::Base), QColor(255, 255, 224));
+
+        QString title;
+        WhenModal<QColorDialog>([&title](QColorDialog* dialog) {
+            title = dialog->windowTitle();
+            dialog->setCurrentColor(QColor(200, 0, 0));
+            dialog->accept();
+        });
+        frame.Action(TesterCommand::MarkingColor)->trigger();
+        QCOMPARE(title, QString("Select a color to mark errors and cursor position"));
+        QCOMPARE(s.settings.ReadInt("font", "errorcolor", 0), 200);
+
+        // A restart comes back with all of it.
+        CMainFrame again(s.Get());
+        QCOMPARE(again.userTextView()->font().pixelSize(), 30);
+        QVERIFY(again.userTextView()->font().strikeOut());
+        QCOMPARE(again.userTextView()->palette().color(QPalette::Base), QColor(255, 255, 224));
     }
 
     void RemembersTheFileNamedOnTheCommandLine() {
-        MemorySettingsStore settings;
-        RecordingMessageSink messages;
-        CMainFrame frame(settings, &messages);
+        Services s;
+        CMainFrame frame(s.Get());
         QVERIFY(frame.startupFile().empty());
         frame.SetStartupFile("/tmp/results.2mvk");
         QCOMPARE(frame.startupFile(), std::string("/tmp/results.2mvk"));
-        QVERIFY(messages.messages.empty());
+        QVERIFY(s.messages.messages.empty());
     }
 };
 

@@ -1,7 +1,11 @@
 #include "tester/ui/c_orig_text_view.h"
 
+#include <QImage>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+
+#include <string>
 
 #include "common/code_page.h"
 
@@ -52,6 +56,101 @@ class COrigTextViewTest : public QObject {
         QTest::keyClick(&view, Qt::Key_Backspace);
         QCOMPARE(view.toPlainText(), QString("Original"));
         QVERIFY(view.isReadOnly());
+    }
+
+    void PageKeysOutsideARunMoveAThirdAtOnce() {
+        COrigTextView view;
+        view.resize(300, 180);
+        view.SetText(ManyLines(100));
+        view.show();
+        QScrollBar* bar = view.verticalScrollBar();
+        const int third = std::max(1, bar->pageStep() / 3);
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_PageDown);
+        QCOMPARE(bar->value(), third);
+        view.RequestScroll(ScrollRequest::Down, false);
+        QCOMPARE(bar->value(), 2 * third);
+        QTest::keyClick(&view, Qt::Key_PageUp);
+        QTest::keyClick(&view, Qt::Key_PageUp);
+        QTest::keyClick(&view, Qt::Key_PageUp);
+        QCOMPARE(bar->value(), 0);
+    }
+
+    void DuringARunPageKeysScrollSmoothlyAndASecondRequestStops() {
+        COrigTextView view;
+        view.resize(300, 180);
+        view.SetText(ManyLines(100));
+        view.show();
+        QScrollBar* bar = view.verticalScrollBar();
+        const int twoThirds = std::max(1, bar->pageStep() * 2 / 3);
+        view.RequestScroll(ScrollRequest::Down, true);
+        QVERIFY(view.IsScrollingSmoothly());
+        QCOMPARE(bar->value(), 0);
+        QTRY_VERIFY(!view.IsScrollingSmoothly());
+        QCOMPARE(bar->value(), twoThirds);
+        view.RequestScroll(ScrollRequest::Up, true);
+        QTRY_VERIFY(bar->value() < twoThirds);
+        view.RequestScroll(ScrollRequest::Down, true);
+        QVERIFY(!view.IsScrollingSmoothly());
+        const int stopped = bar->value();
+        QTest::qWait(3 * OriginalScroller::kStepMs);
+        QCOMPARE(bar->value(), stopped);
+        QVERIFY(stopped > 0);
+    }
+
+    void TheFollowerBringsTheTypistsLineIntoSight() {
+        COrigTextView view;
+        view.resize(300, 120);
+        const std::string text = ManyLines(60);
+        view.SetText(text);
+        view.show();
+        std::string typed;
+        view.StartFollowing([&typed] { return typed; });
+        QVERIFY(view.IsFollowing());
+        QScrollBar* bar = view.verticalScrollBar();
+        QCOMPARE(bar->value(), 0);
+        // Typed up to line 40, in steps, as a typist gets there.
+        for (int line = 0; line <= 40; line += 4) {
+            typed = text.substr(0, text.find("line " + std::to_string(line) + " ") + 9);
+            view.FollowTypist();
+        }
+        const int top = bar->value();
+        QVERIFY(top > 30);
+        QVERIFY(top <= 40);
+        QVERIFY(40 < top + bar->pageStep());
+        // On its timer too.
+        typed = text.substr(0, text.find("line 50 ") + 9);
+        QTRY_VERIFY(bar->value() > top);
+        view.StopFollowing();
+        QVERIFY(!view.IsFollowing());
+    }
+
+    void TheBusyIndicatorShowsAtOnceAndChangesColour() {
+        COrigTextView view;
+        view.resize(400, 200);
+        view.SetText("Some text");
+        view.SetColors(Qt::black, Qt::white, Qt::red);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QImage plain = view.viewport()->grab().toImage();
+        view.SetBusy(true);
+        QVERIFY(view.IsBusy());
+        const QImage busy = view.viewport()->grab().toImage();
+        QVERIFY(busy != plain);
+        QCOMPARE(view.busyPhase(), 0);
+        QTRY_COMPARE(view.busyPhase(), 1);
+        view.SetBusy(false);
+        QVERIFY(!view.IsBusy());
+        QCOMPARE(view.viewport()->grab().toImage(), plain);
+    }
+
+  private:
+    static std::string ManyLines(int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            text += "line " + std::to_string(i) + " of the original\r\n";
+        }
+        return text;
     }
 };
 

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tester/ui/tester_file_dialogs.h"
+
+/// Answers file dialogs from queues (cancel when empty) and writes down every question.
+class ScriptedFileDialogs final : public TesterFileDialogs {
+  public:
+    std::optional<std::string> AskOpenFileName(QWidget*, const std::string& filter,
+                                               const std::string& initialName) override {
+        asked.push_back("open " + filter + " " + initialName);
+        return Next(openAnswers);
+    }
+    std::optional<std::string> AskSaveFileName(QWidget*, const std::string& filter,
+                                               const std::string& initialName) override {
+        asked.push_back("save " + filter + " " + initialName);
+        return Next(saveAnswers);
+    }
+
+    std::deque<std::string> openAnswers;
+    std::deque<std::string> saveAnswers;
+    std::vector<std::string> asked;
+
+  private:
+    static std::optional<std::string> Next(std::deque<std::string>& answers) {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
