@@ -24,10 +24,9 @@ class SaveDialogHost final : public TesterHost {
         asked.push_back(filter + " " + initialName);
         return answer;
     }
-    std::optional<ComparisonChoice> AskComparisonFiles(const std::string&,
-                                                       const std::string&) override {
-        ADD_FAILURE() << "comparison";
-        return std::nullopt;
+    bool RunSheet(ParameterSheetModel&) override {
+        ADD_FAILURE() << "sheet";
+        return false;
     }
     void SetWindowTitle(const std::string&) override { ADD_FAILURE() << "title"; }
     void ShowAllowedKeys(bool, bool, bool) override { ADD_FAILURE() << "keys"; }

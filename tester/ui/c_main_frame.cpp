@@ -84,7 +84,7 @@ CMainFrame::CMainFrame(const TesterServices& services, QWidget* parent)
     TypingRunHost& host = *this;
     run_ = std::make_unique<TypingRun>(context, host, clock_);
     definitions_ = std::make_unique<TestDefinitionCommands>(context, *run_, host, clock_);
-    results_ = std::make_unique<ResultCommands>(data_, host, messages_, settings_, questions_);
+    results_ = std::make_unique<ResultCommands>(context, host);
 
     BuildMenus();
     BuildToolBar();
@@ -498,12 +498,6 @@ std::optional<std::string> CMainFrame::AskOpenFileName(const std::string& filter
 std::optional<std::string> CMainFrame::AskSaveFileName(const std::string& filter,
                                                        const std::string& initialName) {
     return fileDialogs_.AskSaveFileName(this, filter, initialName);
-}
-
-std::optional<ComparisonChoice> CMainFrame::AskComparisonFiles(const std::string&,
-                                                               const std::string&) {
-    // The comparison sheet comes with the results display.
-    return std::nullopt;
 }
 
 void CMainFrame::SetWindowTitle(const std::string& title) {

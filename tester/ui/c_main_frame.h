@@ -117,8 +117,7 @@ class CMainFrame final : public QMainWindow, private TypingRunHost {
                                                const std::string& initialName) override;
     std::optional<std::string> AskSaveFileName(const std::string& filter,
                                                const std::string& initialName) override;
-    std::optional<ComparisonChoice> AskComparisonFiles(const std::string& originalPath,
-                                                       const std::string& alternativePath) override;
+    bool RunSheet(ParameterSheetModel& sheet) override;
     void SetWindowTitle(const std::string& title) override;
     void ShowAllowedKeys(bool arrows, bool enter, bool erase) override;
     void ShowOriginalText(const std::string& text) override;
@@ -127,7 +126,6 @@ class CMainFrame final : public QMainWindow, private TypingRunHost {
     void ShowAssessedText(const std::string& typedText) override;
     void ShowResults(ResultsSheet sheet) override;
     // TypingRunHost
-    bool RunSheet(ParameterSheetModel& sheet) override;
     void ShowTypingView() override;
     void ShowStartDialog() override;
     std::string TypedText() override;
