@@ -19,6 +19,8 @@ class QtReportOutput final : public ReportOutput {
     explicit QtReportOutput(QWidget* parent, AskPrinter askPrinter = {});
     ~QtReportOutput() override;
 
+    void SetAskPrinter(AskPrinter askPrinter) { askPrinter_ = std::move(askPrinter); }
+
     PrinterChoice ChoosePrinter() override;
     bool PrintOnChosenPrinter(const TestData& data) override;
     void ShowPreview(const TestData& data) override;
