@@ -7,6 +7,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+
 #include "tester/basic_results_page_model.h"
 
 CBasicResultsPage::CBasicResultsPage(BasicResultsPageModel& model, QWidget* parent)
@@ -54,9 +56,15 @@ CBasicResultsPage::CBasicResultsPage(BasicResultsPageModel& model, QWidget* pare
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch(1);
-    // The unit is the one thing to choose here: it has the focus first.
-    setFocusProxy(unit_);
-    QWidget::setTabOrder(unit_, totalTime_);
+    // Tab goes down the page, to the unit list right after the net speed.
+    QWidget* previous = nullptr;
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             totalTime_, grossStrokes_, netSpeed_, unit_, errorRate_, errors_, date_, timeEnded_}) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
+    }
 }
 
 QLineEdit* CBasicResultsPage::AddField(int id) {

@@ -112,6 +112,7 @@ class CMainFrame final : public QMainWindow, private TypingRunHost, private Repl
     TypingRun& run() { return *run_; }
     /// Where the report goes (tests choose the printer through it).
     QtReportOutput& reportOutput() { return *reportOutput_; }
+    ReplayWorker& replay() { return *replay_; }
     WindowPlacement& placement() { return placement_; }
     MessageSink& messages() { return messages_; }
 
