@@ -1,14 +1,13 @@
 #include "tester/report_commands.h"
 
-#include <algorithm>
-#include <cctype>
 #include <optional>
 
 #include "tester/result_commands.h"
+#include "tester/save_file_choice.h"
 
 ReportCommands::ReportCommands(TestData& data, TesterHost& host, ReportOutput& output,
-                               MessageSink& messages)
-    : data_(data), host_(host), output_(output), messages_(messages) {}
+                               MessageSink& messages, YesNoQuestion& questions)
+    : data_(data), host_(host), output_(output), messages_(messages), questions_(questions) {}
 
 bool ReportCommands::CanPrint() const {
     return data_.resultsAvailable != 0;
@@ -51,20 +50,8 @@ void ReportCommands::PrintToPdf() {
     if (!chosen) {
         return;
     }
-    if (!output_.WritePdf(data_, WithPdfExtension(*chosen))) {
+    std::optional<std::string> path = SaveFileChoice::Confirm(*chosen, kPdfExtension, questions_);
+    if (path && !output_.WritePdf(data_, *path)) {
         Warn(ResultCommands::kCannotSaveMessage);
     }
-}
-
-std::string ReportCommands::WithPdfExtension(const std::string& path) {
-    const std::string extension = kPdfExtension;
-    if (path.size() >= extension.size()) {
-        std::string end = path.substr(path.size() - extension.size());
-        std::transform(end.begin(), end.end(), end.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (end == extension) {
-            return path;
-        }
-    }
-    return path + extension;
 }

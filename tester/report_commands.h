@@ -7,6 +7,8 @@
 #include "tester/test_data.h"
 #include "tester/tester_host.h"
 
+class YesNoQuestion;
+
 /// Print Results, Print Preview and Print to PDF: the printed report of the current results
 /// on a printer chosen in the print dialog, in a preview, or in a PDF file. All three work
 /// when results are available.
@@ -16,16 +18,16 @@ class ReportCommands {
     static constexpr const char* kPdfFilter = "PDF file (*.pdf)|*.pdf|All files (*.*)|*.*||";
     static constexpr const char* kPdfExtension = ".pdf";
 
-    ReportCommands(TestData& data, TesterHost& host, ReportOutput& output, MessageSink& messages);
+    ReportCommands(TestData& data, TesterHost& host, ReportOutput& output, MessageSink& messages,
+                   YesNoQuestion& questions);
 
     bool CanPrint() const;
 
     void PrintResults();
     void PrintPreview();
+    /// The save dialog's name gets ".pdf" as Save Results gets its extension, asking before
+    /// the name with it replaces a file.
     void PrintToPdf();
-
-    /// The name with ".pdf" appended unless it ends in ".pdf" in any case.
-    static std::string WithPdfExtension(const std::string& path);
 
   private:
     void Warn(const std::string& text);
@@ -34,4 +36,5 @@ class ReportCommands {
     TesterHost& host_;
     ReportOutput& output_;
     MessageSink& messages_;
+    YesNoQuestion& questions_;
 };

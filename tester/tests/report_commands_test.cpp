@@ -9,6 +9,7 @@
 #include "common/data_paths.h"
 #include "common/testing/recording_message_sink.h"
 #include "common/testing/temp_dir.h"
+#include "tester/tests/scripted_yes_no_question.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ class RecordingOutput final : public ReportOutput {
 
 class ReportCommandsTest : public testing::Test {
   protected:
-    ReportCommandsTest() : commands(data, host, output, messages) {
+    ReportCommandsTest() : commands(data, host, output, messages, questions) {
         DataPaths::SetProgramFolder(dir.path());
         data.typedText = "typed";
         data.resultsAvailable = 1;
@@ -85,6 +86,7 @@ class ReportCommandsTest : public testing::Test {
     SaveDialogHost host;
     RecordingOutput output;
     RecordingMessageSink messages;
+    ScriptedYesNoQuestion questions;
     ReportCommands commands;
 };
 
@@ -151,13 +153,23 @@ TEST_F(ReportCommandsTest, PrintToPdfAsksForAFileInTheTextFolder) {
                                                    "filename and permission, please."});
 }
 
-TEST(ReportCommandsNameTest, PdfExtensionIsAddedOnlyWhenMissing) {
-    EXPECT_EQ(ReportCommands::WithPdfExtension("class/kim"), "class/kim.pdf");
-    EXPECT_EQ(ReportCommands::WithPdfExtension("kim.pdf"), "kim.pdf");
-    EXPECT_EQ(ReportCommands::WithPdfExtension("kim.PDF"), "kim.PDF");
-    EXPECT_EQ(ReportCommands::WithPdfExtension("kim.2mvk"), "kim.2mvk.pdf");
-    EXPECT_EQ(ReportCommands::WithPdfExtension("pdf"), "pdf.pdf");
-    EXPECT_EQ(ReportCommands::WithPdfExtension(""), ".pdf");
+TEST_F(ReportCommandsTest, PrintToPdfAsksBeforeTheExtensionMakesTheNameOfAnExistingFile) {
+    const std::string existing = dir.Write("report.pdf", "kept");
+    host.answer = dir.File("report");
+    questions.answers = {false, true};
+    commands.PrintToPdf();
+    EXPECT_TRUE(output.calls.empty());
+    commands.PrintToPdf();
+    EXPECT_EQ(output.calls, (std::vector<std::string>{"pdf " + existing + " typed"}));
+    EXPECT_EQ(questions.asked, std::vector<std::string>(2, "Morvik: " + existing +
+                                                               " already exists.\nDo you want to "
+                                                               "replace it?"));
+    // As with the other files, the extension is compared as it is written.
+    output.calls.clear();
+    host.answer = dir.File("kim.PDF");
+    commands.PrintToPdf();
+    EXPECT_EQ(output.calls,
+              (std::vector<std::string>{"pdf " + dir.File("kim.PDF.pdf") + " typed"}));
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ CMainFrame::CMainFrame(const TesterServices& services, QWidget* parent)
     definitions_ = std::make_unique<TestDefinitionCommands>(context, *run_, host, clock_);
     results_ = std::make_unique<ResultCommands>(context, host);
     reportOutput_ = std::make_unique<QtReportOutput>(this);
-    reports_ = std::make_unique<ReportCommands>(data_, host, *reportOutput_, messages_);
+    reports_ = std::make_unique<ReportCommands>(data_, host, *reportOutput_, messages_, questions_);
     ReplayTarget& target = *this;
     replay_ = std::make_unique<ReplayWorker>(data_, target, sleeper_);
 
