@@ -392,9 +392,9 @@ void CMainFrame::OnCommand(TesterCommand command) {
             results_->CompareTwoTextFiles();
             break;
         case TesterCommand::ShowResults:
+            // The sheet itself leaves out the test's pages for the results of a comparison.
             if (run_->CanShowResults()) {
-                ShowResults(data_.twoFilesMode != 0 ? ResultsSheet::Comparison
-                                                    : ResultsSheet::FinalSummary);
+                ShowResults(ResultsSheet::FinalSummary);
             }
             break;
         case TesterCommand::PrintResults:

@@ -88,6 +88,10 @@ class ReportPainterTest : public QObject {
     void ReportFontsResolveToTheMetricTwins() {
         QCOMPARE(QFontInfo(AssessedLinePainter::CourierNew()).family(),
                  QStringLiteral("Liberation Mono"));
+        // The text font of the views, bold "Arial", is its metric twin too.
+        QFont arial(QStringLiteral("Arial"));
+        arial.setBold(true);
+        QCOMPARE(QFontInfo(arial).family(), QStringLiteral("Liberation Sans"));
         TempDir dir;
         const TestData data = KnownRun("The quick brown fox.", "The quick brown fox.");
         QVERIFY(ReportPainter::WritePdf(data, dir.File("fonts.pdf")));
