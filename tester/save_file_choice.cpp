@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/code_page.h"
 #include "common/product_version.h"
 #include "tester/test_record_file.h"
 #include "tester/yes_no_question.h"

@@ -1,23 +1,50 @@
-// Kelvane, the touch-typing tutor.
+// Kelvane, the touch-typing tutor. This is the program's one composition root: the cores and
+// the platform services are made here once and handed to the windows and to each other.
 
 #include <QApplication>
+#include <QFont>
+#include <QTimer>
 
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "apps/kelvane/pending_parts.h"
 #include "common/command_line_modes.h"
 #include "common/data_paths.h"
 #include "common/product_version.h"
+#include "common/system_clock.h"
 #include "common/ui/program_start.h"
 #include "common/ui/qt_settings_store.h"
+#include "tutor/course/appearance_list.h"
 #include "tutor/course/data_check.h"
+#include "tutor/course/hands_data.h"
+#include "tutor/course/helping_keyboard_display.h"
+#include "tutor/course/keyboard.h"
+#include "tutor/course/keyboard_layout_switcher.h"
+#include "tutor/course/lesson_course.h"
+#include "tutor/course/ui/appearance_pictures.h"
+#include "tutor/course/ui/system_keyboard_layouts_factory.h"
+#include "tutor/practice/main_frame_commands.h"
+#include "tutor/practice/practice_session.h"
+#include "tutor/practice/practice_workers.h"
 #include "tutor/practice/ui/c_main_frame.h"
 #include "tutor/practice/ui/kelvane_icon.h"
+#include "tutor/practice/ui/program_pictures.h"
+#include "tutor/practice/ui/text_panel.h"
+#include "tutor/practice/ui/text_panel_setup.h"
+#include "tutor/practice/ui/tutor_message_boxes.h"
+#include "tutor/practice/ui/welcome_window.h"
+#include "tutor/users/removable_media_folder.h"
 #include "tutor/users/report_command.h"
+#include "tutor/users/sound_feedback.h"
+#include "tutor/users/stroke_log.h"
+#include "tutor/users/tutor_settings.h"
 #include "tutor/users/ui/linux_audio_output.h"
+#include "tutor/users/user_profile.h"
 
 namespace {
 
@@ -47,6 +74,15 @@ std::vector<CommandLineModes::Mode> ProgramModes() {
     return modes;
 }
 
+/// The font of the program's dialogs: Arial (its metric twin where Arial is missing), 12
+/// pixels, regular.
+void SetDialogFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    font.setWeight(QFont::Normal);
+    QApplication::setFont(font, "QDialog");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,14 +105,91 @@ int main(int argc, char** argv) {
     QtSettingsStore settings(QString::fromLatin1(kKelvaneName));
     PrepareProgram(kKelvaneName, settings);
 
-    // The one sound output of the program: its stream opens now on a thread of its own, so the
-    // first stroke is heard at once; without a sound device everything stays silent. It lives
-    // until the end of main, longer than every window and worker that plays through it, and
-    // ends the waits of a playing sound before they close, so closing never waits for one.
-    LinuxAudioOutput audio;
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&audio] { audio.Shutdown(); });
+    // The one sound output of the program. Its stream opens on a thread of its own as soon as
+    // the welcome window is up (opening loads the sound system's libraries, which would only
+    // hold up the first window), so it is ready long before the first stroke; without a sound
+    // device everything stays silent. It lives until the end of main, longer than every window
+    // and worker that plays through it, and ends the waits of a playing sound before they
+    // close, so closing never waits for one.
+    std::optional<LinuxAudioOutput> audio;
+    auto openAudio = [&app, &audio] {
+        if (!audio) {
+            audio.emplace();
+            QObject::connect(&app, &QCoreApplication::aboutToQuit, [&audio] { audio->Shutdown(); });
+        }
+    };
 
-    CMainFrame frame(settings);
+    TutorMessageBoxes boxes;
+    const std::string picturesFolder = DataPaths::DataPath("pictures", "");
+    ProgramPictures pictures(picturesFolder);
+    if (!pictures.Load()) {
+        boxes.ShowMessage(kKelvaneName, std::string(AppearanceList::kMissingPicturesText),
+                          MessageSink::Icon::Stop);
+        return 1;
+    }
+    boxes.SetNotePicture(pictures.smallWindow());
+    SetDialogFont();
+    AppearancePictures appearance(picturesFolder, boxes);
+
+    {
+        WelcomeWindow welcome(pictures.welcome(), appearance, boxes);
+        QTimer::singleShot(0, &welcome, openAudio);
+        welcome.exec();
+    }
+    openAudio();
+
+    SystemClock clock;
+    RemovableMediaFolder diskette(&settings);
+    UserProfile profile(clock, DataPaths::WritableFolder("users"), diskette);
+    StrokeLog strokeLog(clock);
+    LessonCourse course;
+    Keyboard keyboard;
+    HandsData hands;
+    // Without the finger outlines the panel says so where the hands would be.
+    hands.LoadHands();
+    HelpingKeyboardDisplay display(keyboard, hands);
+    TutorSettings tutorSettings;
+    const std::unique_ptr<SystemKeyboardLayouts> systemLayouts =
+        SystemKeyboardLayoutsFactory::Create();
+    KeyboardLayoutSwitcher layouts(*systemLayouts, boxes);
+    // STAND-IN until the dialogs branches are merged.
+    PendingTutorDialogs dialogs(profile, course, boxes, boxes);
+    boxes.SetTutorDialogs(&dialogs);
+
+    const TutorDialogs::LoginOutcome login = dialogs.Login();
+    if (!login.ok) {
+        return 0;
+    }
+    MainFrameCommands::TakeLoginSettings(profile, tutorSettings, login.newUser);
+
+    // The window owns its panel. The panel plays the welcome sound the first time it shows its
+    // idle picture, and nothing waits for it.
+    auto* panel =
+        new TextPanel(TextPanel::Services{course, display, appearance, pictures.idleScreen(),
+                                          &*audio, DataPaths::DataPath("sounds", "wellcome.wav")});
+    TextPanelSetup panelSetup(*panel, appearance);
+    CMainFrame frame(settings, boxes, panel, *panel);
+    SoundFeedback feedback(*audio, DataPaths::DataPath("sounds", ""));
+    PracticeWorkers workers(feedback, *panel);
+    PracticeSession session(
+        PracticeSession::Services{clock, course, strokeLog, profile, tutorSettings, *panel, frame,
+                                  boxes, workers, workers},
+        profile.name(), login.newUser);
+    MainFrameCommands commands(MainFrameCommands::Services{
+        session, course, strokeLog, profile, tutorSettings, keyboard, layouts, *panel, panelSetup,
+        frame, frame, boxes, dialogs, boxes, boxes, boxes, workers});
+    frame.Attach(session, commands);
+    boxes.SetOwner(&frame);
+    boxes.SetEndOfLessonActions(&commands);
+    dialogs.SetParentWindow(&frame);
+
     frame.show();
-    return QApplication::exec();
+    // The window's start runs from the event loop, so its dialogs open over the shown window
+    // and an early end of the program leaves the loop.
+    QTimer::singleShot(0, &frame, [&commands] { commands.Start(); });
+    const int exitCode = QApplication::exec();
+
+    frame.Detach();
+    workers.Stop();
+    return exitCode;
 }

@@ -339,15 +339,6 @@ TEST_F(TypingRunTest, TheLogHoldsCharactersCursorKeysAndDeleteWithTheirDelays) {
                                                                {60, 258, 8, 1}}));
 }
 
-TEST_F(TypingRunTest, ArrowsNotAllowedAreNeitherLoggedNorCarriedOut) {
-    allowArrows = false;
-    BeginRun();
-    std::vector<TypingRun::KeyOutcome> outcomes = run.OnKeyEvent(Key(KeyCode::kHome), 0);
-    ASSERT_EQ(outcomes.size(), 1u);
-    EXPECT_EQ(outcomes[0].verdict.action, KeyAction::Neutralise);
-    EXPECT_TRUE(data.keystrokeLog.empty());
-}
-
 TEST_F(TypingRunTest, NothingIsLoggedDuringARePlay) {
     BeginRun();
     data.replayRunning = 1;
@@ -357,18 +348,6 @@ TEST_F(TypingRunTest, NothingIsLoggedDuringARePlay) {
     data.replayRunning = 0;
     run.LogKey(258, 'x', 1);
     EXPECT_EQ(data.keystrokeLog.size(), 1u);
-}
-
-TEST_F(TypingRunTest, CharactersOutsideARunAreExplained) {
-    Type(Char('a'));
-    run.Start();
-    Type(Char('b'));
-    EXPECT_EQ(Messages(),
-              (std::vector<std::string>{
-                  "Open the \"Practice\" menu and click on \"Start (F2)\".",
-                  "You have to close the Start dialogue window, before you can start  typing!"}));
-    EXPECT_EQ(host.typed, "");
-    EXPECT_TRUE(data.keystrokeLog.empty());
 }
 
 TEST_F(TypingRunTest, ExitAsksOnlyDuringARun) {

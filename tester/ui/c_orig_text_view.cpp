@@ -176,8 +176,9 @@ void COrigTextView::paintEvent(QPaintEvent* event) {
     const int spacing = metrics.lineSpacing();
     const QColor text = palette().color(QPalette::Text);
     const QColor background = palette().color(QPalette::Base);
-    // The triangles go through the background, marking, text colours and white.
-    const QColor phases[4] = {background, markingColor_, text, Qt::white};
+    // The triangles go through the marking, text, white and background colours: the first
+    // picture, the one an assessment may stand on, shows them.
+    const QColor phases[4] = {markingColor_, text, Qt::white, background};
     const QColor triangle = phases[busyPhase_];
     const QString lines[2] = {QString::fromLatin1(kBusyLine1), QString::fromLatin1(kBusyLine2)};
     const int left = 8;

@@ -23,6 +23,7 @@ FirstTimeWizardModel::FirstTimeWizardModel(SystemKeyboardLayouts& layouts, Lesso
 
 void FirstTimeWizardModel::Show(bool atTestPage) {
     chosenLesson_ = -1;
+    showUserCourse_ = atTestPage;
     EnterPage(atTestPage ? Page::TestLesson : Page::Course);
 }
 
@@ -78,6 +79,9 @@ bool FirstTimeWizardModel::Next() {
                 courseName_ = levelEntries_[static_cast<std::size_t>(selectedLevel_)].CourseName();
             }
             courseLeft_ = true;
+            if (courseChosen_) {
+                courseChosen_(keyboardId_, courseName_);
+            }
             EnterPage(Page::Start);
             return true;
         case Page::Start:
@@ -194,7 +198,27 @@ FirstTimeWizardModel::CourseStatus FirstTimeWizardModel::FillCoursePage(
     }
     courseStatus_ = CourseStatus::Ready;
     SelectKeyboard(selected);
+    if (showUserCourse_) {
+        SelectUserCourse();
+    }
     return courseStatus_;
+}
+
+void FirstTimeWizardModel::SelectUserCourse() {
+    // Preselecting the defaults here would let Next quietly switch the user's course back.
+    for (std::size_t k = 0; k < keyboardEntries_.size(); ++k) {
+        if (keyboardEntries_[k].id != keyboardId_) {
+            continue;
+        }
+        SelectKeyboard(static_cast<int>(k));
+        for (std::size_t l = 0; l < levelEntries_.size(); ++l) {
+            if (levelEntries_[l].CourseName() == courseName_) {
+                SelectLevel(static_cast<int>(l));
+                break;
+            }
+        }
+        return;
+    }
 }
 
 void FirstTimeWizardModel::SelectKeyboard(int entry) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,12 +37,21 @@ class FirstTimeWizardModel {
         bool operator==(const Buttons&) const = default;
     };
 
+    /// Receives the keyboard type and course each time the course page is left with Next.
+    using CourseChosen =
+        std::function<void(const std::string& keyboardId, const std::string& courseName)>;
+
     /// keyboardId and courseName are the user's, used until the course page is left.
     FirstTimeWizardModel(SystemKeyboardLayouts& layouts, LessonCourse& course,
                          std::string keyboardId, std::string courseName);
 
+    /// Where the choice goes (the user's profile): at once, so that cancelling on a later
+    /// page keeps it.
+    void SetCourseChosen(CourseChosen courseChosen) { courseChosen_ = std::move(courseChosen); }
+
     /// Starts the wizard at the course page, or at the test page after a failed test. The
-    /// course page is filled by OpenCoursePage when it is first displayed.
+    /// course page is filled by OpenCoursePage when it is first displayed; after a failed
+    /// test it shows the user's keyboard type and course, which the user chose before.
     void Show(bool atTestPage = false);
     Page page() const { return page_; }
     Buttons CurrentButtons() const;
@@ -101,11 +111,15 @@ class FirstTimeWizardModel {
     void EnterPage(Page page);
     void FillLevels();
 
+    void SelectUserCourse();
+
     SystemKeyboardLayouts& layouts_;
     LessonCourse& course_;
     std::string keyboardId_;
     std::string courseName_;
+    CourseChosen courseChosen_;
     bool courseLeft_ = false;
+    bool showUserCourse_ = false;
     Page page_ = Page::Course;
     int chosenLesson_ = -1;
 

@@ -17,11 +17,6 @@ const std::string kOwnTitle(LessonCourse::kOwnTextTitle);
 
 }  // namespace
 
-LessonCourse& LessonCourse::Instance() {
-    static LessonCourse course;
-    return course;
-}
-
 const std::string& LessonCourse::Title(int lesson) const {
     if (lesson == OwnTextLesson) {
         return kOwnTitle;

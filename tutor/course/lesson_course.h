@@ -24,10 +24,6 @@ class LessonCourse {
     LessonCourse(const LessonCourse&) = delete;
     LessonCourse& operator=(const LessonCourse&) = delete;
 
-    /// The program's catalogue, created on first use. Its creator loads the logged-in user's
-    /// course with Reload.
-    static LessonCourse& Instance();
-
     int LessonCount() const { return static_cast<int>(lessons_.size()); }
     const std::string& Title(int lesson) const;
     const std::string& Characters(int lesson) const;

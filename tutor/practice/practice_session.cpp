@@ -513,3 +513,9 @@ void PracticeSession::AbandonRun() {
     state_.runActive = false;
     s_.metronome.StopMetronome();
 }
+
+void PracticeSession::UserLoggedIn(std::string userName, bool newUser) {
+    ResetRun();
+    state_.userName = std::move(userName);
+    state_.initialTestRunning = newUser;
+}

@@ -104,6 +104,8 @@ class PracticeSession {
     void EndOfTestCommand();
     /// Another user logs in or the program closes: the run is recorded as an attempt and ends.
     void AbandonRun();
+    /// Another user has logged in: the run is reset and the initial test awaits a new user.
+    void UserLoggedIn(std::string userName, bool newUser);
 
     /// The figures the statistics strip shows, in per cent of the limits, each truncated.
     int SpeedPercent() const;

@@ -6,6 +6,7 @@
 #include "tutor/practice/metronome_control.h"
 #include "tutor/practice/metronome_worker.h"
 #include "tutor/practice/sound_request.h"
+#include "tutor/practice/stroke_sound_settings.h"
 #include "tutor/users/tutor_settings.h"
 
 class PracticeTextPanel;
@@ -15,7 +16,9 @@ class SoundFeedback;
 /// plays the stroke sounds of the current sound type, the metronome flashes the panel's
 /// metronome line and plays the metronome note. What the threads read is either atomic or
 /// written only while no metronome thread runs. Both threads end when the object goes.
-class PracticeWorkers final : public SoundRequestSink, public MetronomeControl {
+class PracticeWorkers final : public SoundRequestSink,
+                              public MetronomeControl,
+                              public StrokeSoundSettings {
   public:
     /// feedback and panel must outlive the object; their calls come from the worker threads,
     /// so they must allow being called from a thread other than the window's.
@@ -26,7 +29,7 @@ class PracticeWorkers final : public SoundRequestSink, public MetronomeControl {
 
     /// Takes the sound type and the metronome note of the settings; a running metronome keeps
     /// its note until it is started again.
-    void ApplySettings(const TutorSettings& settings);
+    void ApplySettings(const TutorSettings& settings) override;
 
     void RequestSound(SoundRequest request) override { sound_.RequestSound(request); }
     void StartMetronome(int intervalMs, int flags) override;

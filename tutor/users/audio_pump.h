@@ -65,7 +65,9 @@ class AudioPump {
     std::atomic<int> devicePeriod_{0};
 
     mutable std::mutex handOverMutex_;
-    std::array<HandOver, 64> handOvers_{};
+    // The last hand-overs: with the smallest device periods about three seconds, so a reader
+    // who asks late, on a busy machine, still finds the frame it waited for.
+    std::array<HandOver, 1024> handOvers_{};
     std::size_t nextHandOver_ = 0;
 
     std::thread thread_;

@@ -50,7 +50,8 @@ void LessonChooserModel::open() {
     chosenLesson_ = -1;
     const int records = static_cast<int>(profile_.resultCount());
     reachedLessons_ = records;
-    if (course_.LessonCount() == 0) {
+    courseMissing_ = course_.LessonCount() == 0;
+    if (courseMissing_) {
         Row missing;
         missing.texts[0] = kMissingCourse;
         rows_.push_back(missing);
@@ -69,7 +70,8 @@ void LessonChooserModel::open() {
 }
 
 void LessonChooserModel::select(int row) {
-    selectedRow_ = row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1;
+    // The message of a missing course is no lesson to choose.
+    selectedRow_ = !courseMissing_ && row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1;
 }
 
 bool LessonChooserModel::choose() {

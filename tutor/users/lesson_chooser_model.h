@@ -30,6 +30,18 @@ class LessonChooserModel {
         "Speed Limit", "Date", "Active Time",    "Number of Attempts"};
     static constexpr std::array<int, kColumnCount> kColumnWidths = {100, 170, 50, 50, 50,
                                                                     50,  160, 70, 40};
+    static constexpr const char* kLessonButton = "&Lesson";
+    static constexpr const char* kSkipButton = "&Skip Lesson";
+    static constexpr const char* kCancelButton = "&Cancel";
+
+    /// The dialog keeps its place, size and column widths between runs under this name, its
+    /// list under the empty list name, and opens at this rectangle the first time.
+    static constexpr const char* kPlacementName = "lessondlg";
+    static constexpr const char* kPlacementList = "";
+    static constexpr int kDefaultX = 30;
+    static constexpr int kDefaultWidth = 600;
+    static constexpr int kDefaultY = 30;
+    static constexpr int kDefaultHeight = 300;
 
     struct Row {
         int image = kNotPractisedImage;
@@ -43,6 +55,8 @@ class LessonChooserModel {
     void open();
 
     const std::vector<Row>& rows() const { return rows_; }
+    /// The course has no lessons: the only row holds kMissingCourse, across the columns.
+    bool courseMissing() const { return courseMissing_; }
     /// -1 without a selection.
     int selectedRow() const { return selectedRow_; }
     void select(int row);
@@ -66,6 +80,7 @@ class LessonChooserModel {
     UserProfile& profile_;
     const Clock& clock_;
     std::vector<Row> rows_;
+    bool courseMissing_ = false;
     int selectedRow_ = -1;
     int reachedLessons_ = 0;
     int chosenLesson_ = -1;

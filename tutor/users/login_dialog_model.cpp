@@ -78,11 +78,14 @@ bool LoginDialogModel::leaveNameEdit() {
 }
 
 void LoginDialogModel::ok() {
+    // After a refusal the focus goes to the field to mend.
     if (!leaveNameEdit()) {
+        focus_ = Focus::Name;
         return;
     }
     if (nameText_.size() < kMinNameLength) {
         prompts_.ShowInfo(kNameTooShort);
+        focus_ = Focus::Name;
         return;
     }
     if (profile_.load(nameText_, diskMode_)) {
@@ -93,6 +96,7 @@ void LoginDialogModel::ok() {
             result_ = Result::Ok;
         } else {
             prompts_.ShowInfo(kWrongPassword);
+            focus_ = Focus::Password;
         }
         return;
     }
@@ -106,6 +110,7 @@ void LoginDialogModel::ok() {
     }
     if (passwordText_.size() < kMinPasswordLength) {
         prompts_.ShowInfo(kPasswordTooShort);
+        focus_ = Focus::Password;
         return;
     }
     prompts_.ShowInfo(kRepeatPassword);
@@ -118,6 +123,10 @@ void LoginDialogModel::exit() {
     if (prompts_.AskYesNo(kReallyExit)) {
         result_ = Result::Cancel;
     }
+}
+
+std::string LoginDialogModel::disketteFolder() const {
+    return profile_.disketteFolder();
 }
 
 void LoginDialogModel::loadFromDiskette() {

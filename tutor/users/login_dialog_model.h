@@ -42,6 +42,16 @@ class LoginDialogModel {
         "Welcome, New User! Re-enter the password. It must be checked..";
     static constexpr const char* kReallyExit = "Do you really wish to exit the program?";
     static constexpr const char* kInsertDiskette = "Insert a diskette and press the button.";
+    static constexpr const char* kTitle = "Identify yourself";
+    static constexpr const char* kNameLabel = "Name:";
+    static constexpr const char* kPasswordLabel = "Password:";
+    static constexpr const char* kRepeatLabel = "Password again:";
+    static constexpr const char* kOkButton = "&OK";
+    static constexpr const char* kExitButton = "E&xit";
+    /// Followed by two spaces and the diskette folder in parentheses.
+    static constexpr const char* kDisketteButton = "Load the user file from a diskette";
+    /// The picture in the folder "pictures".
+    static constexpr const char* kPicture = "Login.jpg";
     static constexpr const char* kDisketteError =
         "Error!\nThe program is unable to load data from a diskette.";
 
@@ -76,11 +86,15 @@ class LoginDialogModel {
     /// The "Password again:" label and field.
     bool repeatVisible() const { return repeatVisible_; }
     bool nameEnabled() const { return nameEnabled_; }
+    /// Where the keyboard focus belongs after the last selection or OK: the list after a
+    /// selection, the field to mend after a refusal.
     Focus focus() const { return focus_; }
     Result result() const { return result_; }
     /// The user was registered (the caller resets the settings and runs the course choice).
     bool newUser() const { return newUser_; }
     bool diskMode() const { return diskMode_; }
+    /// The folder "Load from diskette" reads, empty without a medium (a file path, UTF-8).
+    std::string disketteFolder() const;
 
   private:
     void fillList();

@@ -3,7 +3,6 @@
 #include "common/colon_field_reader.h"
 #include "common/compressed_line_file.h"
 #include "common/file_error.h"
-#include "common/system_clock.h"
 #include "common/text_number.h"
 
 namespace {
@@ -36,11 +35,6 @@ std::string_view LineAt(const std::vector<std::string>& lines, std::size_t index
 }  // namespace
 
 StrokeLog::StrokeLog(const Clock& clock) : clock_(clock), startTime_(clock.NowSeconds()) {}
-
-StrokeLog& StrokeLog::Instance() {
-    static StrokeLog log(SystemClock::Instance());
-    return log;
-}
 
 void StrokeLog::Start(std::int32_t lessonIndex, std::string_view userName, double errorLimit,
                       std::int32_t speedLimit, std::int32_t characterCount,
@@ -107,10 +101,11 @@ std::vector<std::string> StrokeLog::toLines() const {
 }
 
 bool StrokeLog::fromLines(const std::vector<std::string>& lines) {
-    records_.clear();
+    // A file that is not a results file must not cost the user the run in memory.
     if (LineAt(lines, 0) != kMagic) {
         return false;
     }
+    records_.clear();
     startTime_ = ParseLeadingInt64(LineAt(lines, 1));
     userName_ = LineAt(lines, 2);
     lessonIndex_ = ParseLeadingInt32(LineAt(lines, 3));

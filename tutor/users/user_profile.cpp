@@ -9,11 +9,8 @@
 #include <system_error>
 
 #include "common/compressed_line_file.h"
-#include "common/data_paths.h"
 #include "common/file_error.h"
-#include "common/system_clock.h"
 #include "tutor/users/password_hash.h"
-#include "tutor/users/removable_media_folder.h"
 #include "tutor/users/user_name.h"
 
 namespace fs = std::filesystem;
@@ -102,12 +99,6 @@ bool WriteUserFile(const std::string& path, const std::vector<std::string>& line
 UserProfile::UserProfile(const Clock& clock, std::string usersFolder,
                          const DisketteFolder& diskette)
     : clock_(clock), usersFolder_(WithSlash(std::move(usersFolder))), diskette_(&diskette) {}
-
-UserProfile& UserProfile::Instance() {
-    static RemovableMediaFolder media(nullptr);
-    static UserProfile profile(SystemClock::Instance(), DataPaths::WritableFolder("users"), media);
-    return profile;
-}
 
 std::string UserProfile::userPath(std::string_view name) const {
     if (!UserName::IsSafe(name)) {

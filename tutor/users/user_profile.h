@@ -36,9 +36,6 @@ class UserProfile {
     /// usersFolder holds the users' files; clock and diskette must outlive the profile.
     UserProfile(const Clock& clock, std::string usersFolder, const DisketteFolder& diskette);
 
-    /// The program's one profile: the system clock, the writable "users" folder and the
-    /// removable media.
-    static UserProfile& Instance();
     void setDisketteFolder(const DisketteFolder& diskette) { diskette_ = &diskette; }
 
     const std::string& usersFolder() const { return usersFolder_; }

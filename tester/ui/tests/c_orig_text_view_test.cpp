@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/code_page.h"
+#include "tester/ui/tests/screenshots.h"
 
 class COrigTextViewTest : public QObject {
     Q_OBJECT
@@ -136,6 +137,7 @@ class COrigTextViewTest : public QObject {
         view.SetBusy(true);
         QVERIFY(view.IsBusy());
         const QImage busy = view.viewport()->grab().toImage();
+        SaveScreenshot(&view, "busy-indicator");
         QVERIFY(busy != plain);
         QCOMPARE(view.busyPhase(), 0);
         QTRY_COMPARE(view.busyPhase(), 1);

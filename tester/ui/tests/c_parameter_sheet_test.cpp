@@ -36,6 +36,7 @@
 #include "tester/ui/c_new_keyboard_name_dialog.h"
 #include "tester/ui/c_parameter_page.h"
 #include "tester/ui/tester_pages.h"
+#include "tester/ui/tests/screenshots.h"
 #include "tester/ui/tests/scripted_file_dialogs.h"
 #include "tester/ui/tests/when_modal.h"
 #include "tester/user_info_page_model.h"
@@ -423,6 +424,7 @@ class CParameterSheetTest : public QObject {
         QString title;
         WhenModal<CNewKeyboardNameDialog>([&title](CNewKeyboardNameDialog* dialog) {
             title = dialog->windowTitle();
+            SaveScreenshot(dialog, "new-keyboard-name");
             QTest::keyClicks(dialog->nameEdit(), "Added");
             QTest::keyClick(dialog->nameEdit(), Qt::Key_Return);
         });

@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "tester/ui/tests/screenshots.h"
+
 class CStartDialogTest : public QObject {
     Q_OBJECT
 
@@ -67,6 +69,7 @@ class CStartDialogTest : public QObject {
         over.show();
         CStartDialog dialog(&over);
         dialog.ShowOver(&over);
+        SaveScreenshot(&dialog, "start-dialog");
         const QPoint centre = over.mapToGlobal(over.rect().center());
         QVERIFY2((dialog.geometry().center() - centre).manhattanLength() <= 4,
                  qPrintable(QStringLiteral("%1,%2 for %3,%4")

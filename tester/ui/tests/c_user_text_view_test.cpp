@@ -202,17 +202,6 @@ class CUserTextViewTest : public QObject {
         QCOMPARE(v.Log(), (Records{{0, 258, 0xE8, 1}}));
     }
 
-    void OutsideARunCharactersAreExplainedAndRefused() {
-        RunningView v;
-        v.data.running = 0;
-        QTest::keyClicks(&v.view, "a");
-        QCOMPARE(v.view.toPlainText(), QString());
-        QCOMPARE(v.messages.messages.size(), 1u);
-        QCOMPARE(v.messages.messages[0].text,
-                 std::string("Open the \"Practice\" menu and click on \"Start (F2)\"."));
-        QVERIFY(v.Log().empty());
-    }
-
     void ApplyMessageCarriesOutLoggedMessages_data() {
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("caret");

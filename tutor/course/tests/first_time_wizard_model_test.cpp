@@ -308,3 +308,71 @@ TEST_F(FirstTimeWizardTestPage, MissingCourseFileGivesNoRows) {
     EXPECT_TRUE(model.testRows().empty());
     EXPECT_FALSE(course.loaded());
 }
+
+TEST_F(FirstTimeWizardTestPage, ReopenedAfterAFailedTestTheCoursePageShowsTheUsersCourse) {
+    // Without this the defaults (Hungarian, "Halado") would be preselected and Next would
+    // quietly switch the user's course.
+    FirstTimeWizardModel model(system, course, "00000409", "_a");
+    model.Show(true);
+    ASSERT_TRUE(model.Back());
+    ASSERT_TRUE(model.Back());
+    ASSERT_TRUE(model.Back());
+    ASSERT_EQ(model.FillCoursePage(Keyboards(), Courses(), kCandidates), Status::Ready);
+    EXPECT_EQ(model.keyboardEntries()[model.selectedKeyboard()].id, "00000409");
+    EXPECT_EQ(Captions(model.levelEntries()), (Lines{"Beginner", "Advanced", "Expert"}));
+    EXPECT_EQ(model.selectedLevel(), 0);
+    EXPECT_EQ(model.description(), "From the home row");
+    ASSERT_TRUE(model.Next());
+    EXPECT_EQ(model.keyboardId(), "00000409");
+    EXPECT_EQ(model.courseName(), "_a");
+}
+
+TEST_F(FirstTimeWizardTestPage, ReopenedWithACourseNoLongerOfferedTheDefaultsStay) {
+    struct Case {
+        const char* keyboardId;
+        const char* courseName;
+        const char* keyboard;
+        const char* level;
+    };
+    for (const Case& c : {Case{"00000407", "_a", "0000040E", "Halado"},
+                          Case{"00000409", "_q", "00000409", "Expert"}}) {
+        FirstTimeWizardModel model(system, course, c.keyboardId, c.courseName);
+        model.Show(true);
+        model.FillCoursePage(Keyboards(), Courses(), kCandidates);
+        EXPECT_EQ(model.keyboardEntries()[model.selectedKeyboard()].id, c.keyboard)
+            << c.keyboardId << c.courseName;
+        EXPECT_EQ(model.levelEntries()[model.selectedLevel()].caption, c.level)
+            << c.keyboardId << c.courseName;
+    }
+}
+
+TEST_F(FirstTimeWizard, AFirstShowingPreselectsTheDefaultsNotTheUsersCourse) {
+    FirstTimeWizardModel model(system, course, "00000409", "_a");
+    model.Show();
+    model.FillCoursePage(Keyboards(), Courses(), kCandidates);
+    EXPECT_EQ(model.keyboardEntries()[model.selectedKeyboard()].id, "0000040E");
+}
+
+TEST_F(FirstTimeWizard, EveryLeavingOfTheCoursePageHandsTheCourseOverAtOnce) {
+    FirstTimeWizardModel model = Model();
+    std::vector<std::string> chosen;
+    model.SetCourseChosen([&](const std::string& keyboardId, const std::string& courseName) {
+        chosen.push_back(keyboardId + courseName);
+    });
+    model.FillCoursePage(Keyboards(), Courses(), kCandidates);
+    model.Show();
+    model.SelectKeyboard(0);
+    model.SelectLevel(1);
+    EXPECT_TRUE(chosen.empty());
+    ASSERT_TRUE(model.Next());
+    EXPECT_EQ(chosen, Lines{"00000409_b"});
+    // Going back and on again hands the new choice over; the other pages hand nothing.
+    model.SetQualifyTicked(true);
+    ASSERT_TRUE(model.Next());
+    ASSERT_TRUE(model.Back());
+    ASSERT_TRUE(model.Back());
+    EXPECT_EQ(chosen.size(), 1u);
+    model.SelectKeyboard(2);
+    ASSERT_TRUE(model.Next());
+    EXPECT_EQ(chosen, (Lines{"00000409_b", "NUM_a"}));
+}

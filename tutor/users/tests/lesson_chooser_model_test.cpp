@@ -92,6 +92,12 @@ TEST_F(LessonChooser, MissingCourseShowsOneMessageRow) {
     EXPECT_EQ(missing.rows()[0].texts[0],
               "The configuration file for the lessons is missing. Install the program again!");
     EXPECT_FALSE(missing.choose());
+    EXPECT_TRUE(missing.courseMissing());
+    missing.select(0);
+    EXPECT_EQ(missing.selectedRow(), -1);
+    EXPECT_FALSE(missing.choose());
+    model.open();
+    EXPECT_FALSE(model.courseMissing());
 }
 
 TEST_F(LessonChooser, ChooseWithoutSelectionDoesNothing) {

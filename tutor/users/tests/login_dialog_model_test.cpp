@@ -131,6 +131,7 @@ TEST_P(LoginDialogModelNameRules, OkRefusesBadNames) {
     EXPECT_EQ(prompts.infos, GetParam().infos);
     EXPECT_FALSE(dialog.newUser());
     EXPECT_TRUE(profile.knownUsers().empty());
+    EXPECT_EQ(dialog.focus(), LoginDialogModel::Focus::Name);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -177,6 +178,7 @@ TEST_F(LoginDialogModelTest, PasswordInOtherLetterCaseIsRefused) {
     dialog.ok();
     EXPECT_EQ(dialog.result(), LoginDialogModel::Result::Open);
     EXPECT_EQ(prompts.infos, std::vector<std::string>{"The wrong password!"});
+    EXPECT_EQ(dialog.focus(), LoginDialogModel::Focus::Password);
     EXPECT_TRUE(dialog.nameEnabled());
     EXPECT_FALSE(dialog.newUser());
 }
@@ -227,6 +229,8 @@ TEST_P(LoginDialogNewUser, NeedsTheSamePasswordTwiceOfFourCharacters) {
     if (GetParam().repeatShown) {
         EXPECT_EQ(dialog.repeatText(), "");
         EXPECT_EQ(dialog.focus(), LoginDialogModel::Focus::Repeat);
+    } else if (!GetParam().registered) {
+        EXPECT_EQ(dialog.focus(), LoginDialogModel::Focus::Password);
     }
     EXPECT_EQ(profile.knownUsers().size(), GetParam().registered ? 1u : 0u);
     if (GetParam().registered) {

@@ -1,0 +1,45 @@
+#include "tutor/practice/ui/note_box.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/product_version.h"
+#include "common/ui/qt_message_sink.h"
+
+NoteBox::NoteBox(const std::string& text, const QImage& picture, QWidget* parent)
+    : QDialog(parent),
+      picture_(picture),
+      text_(new QLabel(QtMessageSink::DisplayText(text), this)),
+      ok_(new QPushButton(tr("OK"), this)) {
+    setWindowTitle(QString::fromLatin1(kKelvaneName));
+    setObjectName(QStringLiteral("NoteBox"));
+    text_->setObjectName(QStringLiteral("text"));
+    text_->setTextFormat(Qt::PlainText);
+    text_->setWordWrap(true);
+    text_->setMinimumWidth(320);
+    text_->setAlignment(Qt::AlignCenter);
+    ok_->setObjectName(QStringLiteral("ok"));
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok_);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 14);
+    layout->addWidget(text_, 1);
+    layout->addLayout(buttons);
+}
+
+void NoteBox::paintEvent(QPaintEvent* event) {
+    if (picture_.isNull()) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.drawImage(rect(), picture_);
+}

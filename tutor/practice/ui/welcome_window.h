@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QTimer>
+
+class AppearancePictures;
+class MessageSink;
+
+/// The welcome window shown while the program starts: the welcome picture for about two
+/// seconds. Its timer's first tick loads the standard appearance (a failure is told and
+/// closes the window at once), the second closes it.
+class WelcomeWindow final : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr int kTimerMs = 1000;
+
+    /// appearance and messages must outlive the window.
+    WelcomeWindow(const QImage& picture, AppearancePictures& appearance, MessageSink& messages,
+                  QWidget* parent = nullptr);
+
+    int ticks() const { return ticks_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void Tick();
+
+    QImage picture_;
+    AppearancePictures& appearance_;
+    MessageSink& messages_;
+    QTimer timer_;
+    int ticks_ = 0;
+};
