@@ -2,44 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/data_paths.h"
 #include "common/testing/recording_message_sink.h"
 #include "common/testing/temp_dir.h"
+#include "tester/tests/fake_typing_run_host.h"
 #include "tester/tests/scripted_yes_no_question.h"
 
 namespace {
-
-// Only the save dialog is asked for; everything else would be a mistake.
-class SaveDialogHost final : public TesterHost {
-  public:
-    std::optional<std::string> AskOpenFileName(const std::string&, const std::string&) override {
-        ADD_FAILURE() << "open dialog";
-        return std::nullopt;
-    }
-    std::optional<std::string> AskSaveFileName(const std::string& filter,
-                                               const std::string& initialName) override {
-        asked.push_back(filter + " " + initialName);
-        return answer;
-    }
-    bool RunSheet(ParameterSheetModel&) override {
-        ADD_FAILURE() << "sheet";
-        return false;
-    }
-    void SetWindowTitle(const std::string&) override { ADD_FAILURE() << "title"; }
-    void ShowAllowedKeys(bool, bool, bool) override { ADD_FAILURE() << "keys"; }
-    void ShowOriginalText(const std::string&) override { ADD_FAILURE() << "original"; }
-    void ShowTypedText(const std::string&) override { ADD_FAILURE() << "typed"; }
-    void SetBusy(bool) override { ADD_FAILURE() << "busy"; }
-    void ShowAssessedText(const std::string&) override { ADD_FAILURE() << "assessed"; }
-    void ShowResults(ResultsSheet) override { ADD_FAILURE() << "results"; }
-
-    std::optional<std::string> answer;
-    std::vector<std::string> asked;
-};
 
 class RecordingOutput final : public ReportOutput {
   public:
@@ -72,18 +44,18 @@ class ReportCommandsTest : public testing::Test {
         data.resultsAvailable = 1;
     }
 
-    std::vector<std::string> Messages() const {
+    std::vector<std::string> Messages() {
         std::vector<std::string> texts;
         for (const auto& message : messages.messages) {
-            EXPECT_EQ(message.caption, "Morvik");
-            texts.push_back(message.text);
+            texts.push_back(message.caption + ": " + message.text);
         }
+        messages.messages.clear();
         return texts;
     }
 
     TempDir dir;
     TestData data;
-    SaveDialogHost host;
+    FakeTypingRunHost host;
     RecordingOutput output;
     RecordingMessageSink messages;
     ScriptedYesNoQuestion questions;
@@ -97,79 +69,60 @@ TEST_F(ReportCommandsTest, AllThreeNeedResults) {
     commands.PrintPreview();
     commands.PrintToPdf();
     EXPECT_TRUE(output.calls.empty());
-    EXPECT_TRUE(host.asked.empty());
-    data.resultsAvailable = 1;
-    EXPECT_TRUE(commands.CanPrint());
+    EXPECT_TRUE(host.calls.empty());
 }
 
 TEST_F(ReportCommandsTest, PrintResultsPrintsOnTheChosenPrinterOrSaysThereIsNone) {
-    commands.PrintResults();
-    EXPECT_EQ(output.calls, (std::vector<std::string>{"choose", "print typed"}));
-    EXPECT_TRUE(messages.messages.empty());
-
-    output.calls.clear();
-    output.choice = ReportOutput::PrinterChoice::Cancelled;
-    commands.PrintResults();
-    EXPECT_EQ(output.calls, (std::vector<std::string>{"choose"}));
-    EXPECT_TRUE(messages.messages.empty());
-
-    output.calls.clear();
-    output.choice = ReportOutput::PrinterChoice::NoPrinter;
-    commands.PrintResults();
-    EXPECT_EQ(output.calls, (std::vector<std::string>{"choose"}));
-    EXPECT_EQ(Messages(), std::vector<std::string>{"No printer selected!"});
-
-    // A printer that refuses the job once chosen is no printer either.
-    messages.messages.clear();
-    output.choice = ReportOutput::PrinterChoice::Chosen;
-    output.prints = false;
-    commands.PrintResults();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"No printer selected!"});
-}
-
-TEST_F(ReportCommandsTest, PrintPreviewShowsTheReport) {
+    using Choice = ReportOutput::PrinterChoice;
+    // (choice, the printer takes the job) -> what happens
+    const std::vector<std::tuple<Choice, bool, std::vector<std::string>, std::vector<std::string>>>
+        cases = {
+            {Choice::Chosen, true, {"choose", "print typed"}, {}},
+            {Choice::Cancelled, true, {"choose"}, {}},
+            {Choice::NoPrinter, true, {"choose"}, {"Morvik: No printer selected!"}},
+            {Choice::Chosen, false, {"choose", "print typed"}, {"Morvik: No printer selected!"}}};
+    for (const auto& [choice, prints, calls, shown] : cases) {
+        output.calls.clear();
+        output.choice = choice;
+        output.prints = prints;
+        commands.PrintResults();
+        EXPECT_EQ(output.calls, calls);
+        EXPECT_EQ(Messages(), shown);
+    }
     commands.PrintPreview();
-    EXPECT_EQ(output.calls, (std::vector<std::string>{"preview typed"}));
+    EXPECT_EQ(output.calls.back(), "preview typed");
 }
 
-TEST_F(ReportCommandsTest, PrintToPdfAsksForAFileInTheTextFolder) {
-    host.answer = dir.File("report");
+TEST_F(ReportCommandsTest, PrintToPdfWritesTheFileChosenInTheTextFolder) {
+    host.saveAnswers = {dir.File("report"), dir.File("kim.PDF")};
     commands.PrintToPdf();
-    EXPECT_EQ(host.asked,
-              (std::vector<std::string>{"PDF file (*.pdf)|*.pdf|All files (*.*)|*.*|| " +
-                                        dir.path() + "/text/*.pdf"}));
-    EXPECT_EQ(output.calls, (std::vector<std::string>{"pdf " + dir.File("report.pdf") + " typed"}));
+    commands.PrintToPdf();
+    // The extension is compared as written, as for the other files.
+    EXPECT_EQ(output.calls,
+              (std::vector<std::string>{"pdf " + dir.File("report.pdf") + " typed",
+                                        "pdf " + dir.File("kim.PDF.pdf") + " typed"}));
+    EXPECT_EQ(host.calls[0],
+              "save PDF file (*.pdf)|*.pdf|All files (*.*)|*.*|| " + dir.path() + "/text/*.pdf");
 
     output.calls.clear();
-    host.answer = std::nullopt;
-    commands.PrintToPdf();
+    commands.PrintToPdf();  // cancelled
     EXPECT_TRUE(output.calls.empty());
-
-    host.answer = dir.File("report.pdf");
+    host.saveAnswers = {dir.File("report.pdf")};
     output.prints = false;
     commands.PrintToPdf();
-    EXPECT_EQ(output.calls, (std::vector<std::string>{"pdf " + dir.File("report.pdf") + " typed"}));
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Program cannot save data on file. Check "
-                                                   "filename and permission, please."});
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Morvik: Program cannot save data on file. "
+                                                   "Check filename and permission, please."});
 }
 
 TEST_F(ReportCommandsTest, PrintToPdfAsksBeforeTheExtensionMakesTheNameOfAnExistingFile) {
     const std::string existing = dir.Write("report.pdf", "kept");
-    host.answer = dir.File("report");
+    host.saveAnswers = {dir.File("report"), dir.File("report")};
     questions.answers = {false, true};
     commands.PrintToPdf();
     EXPECT_TRUE(output.calls.empty());
     commands.PrintToPdf();
     EXPECT_EQ(output.calls, (std::vector<std::string>{"pdf " + existing + " typed"}));
-    EXPECT_EQ(questions.asked, std::vector<std::string>(2, "Morvik: " + existing +
-                                                               " already exists.\nDo you want to "
-                                                               "replace it?"));
-    // As with the other files, the extension is compared as it is written.
-    output.calls.clear();
-    host.answer = dir.File("kim.PDF");
-    commands.PrintToPdf();
-    EXPECT_EQ(output.calls,
-              (std::vector<std::string>{"pdf " + dir.File("kim.PDF.pdf") + " typed"}));
+    EXPECT_EQ(questions.asked.size(), 2u);
 }
 
 }  // namespace

@@ -204,32 +204,27 @@ class CMainFrameResultsTest : public QObject {
         QCOMPARE(frame.resultTextView()->figures().back().runningTotal, strokes.grossStrokes);
     }
 
+    // The comparison's sheet is in CompareTwoFilesByKeysAlone.
     void FinalSummaryShowsThePagesOfWhereTheResultsCameFrom() {
         Services s;
         CMainFrame frame(s.Get());
         frame.show();
         QStringList tabs;
-        bool readOnly = false;
-        const auto look = [&](CParameterSheet* sheet) {
+        const auto look = [&tabs](CParameterSheet* sheet) {
             tabs = Tabs(sheet);
-            readOnly = true;
-            for (int i = 1; i < sheet->model().pageCount(); ++i) {
-                readOnly = readOnly && !sheet->model().page(i).editable();
-            }
             sheet->reject();
         };
         WhenSheet(QStringLiteral("Final Summary"), look);
         frame.OpenFile(WriteResults(s, "definition.2mvk", KnownRun(1)));
         QCOMPARE(tabs, (QStringList{"Basic Results", "Description", "Controls", "Characters",
                                     "Calculation Rules", "User Info"}));
-        QVERIFY(readOnly);
 
         WhenSheet(QStringLiteral("Final Summary"), look);
-        frame.OnCommand(TesterCommand::LoadResults);  // cancelled: nothing happens
         s.dialogs.openAnswers = {WriteResults(s, "plain.2mvk", KnownRun(0))};
         frame.OnCommand(TesterCommand::LoadResults);
-        QCOMPARE(tabs, (QStringList{"Basic Results", "Controls", "Characters", "Calculation Rules",
-                                    "User Info"}));
+        const QStringList plain{"Basic Results", "Controls", "Characters", "Calculation Rules",
+                                "User Info"};
+        QCOMPARE(tabs, plain);
 
         // F6 shows it again.
         tabs.clear();
@@ -237,18 +232,7 @@ class CMainFrameResultsTest : public QObject {
         frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         QTest::keyClick(&frame, Qt::Key_F6);
-        QCOMPARE(tabs.size(), 5);
-
-        const std::string original = s.program.Write("original.txt", "abc def\n");
-        const std::string typed = s.program.Write("typed.txt", "abc dxf\n");
-        WhenSheet(QStringLiteral("Select parameters for comparison"), [&](CParameterSheet* sheet) {
-            qobject_cast<QLineEdit*>(sheet->page(0)->Field(1018))->setText(PathToQString(original));
-            qobject_cast<QLineEdit*>(sheet->page(0)->Field(1008))->setText(PathToQString(typed));
-            sheet->accept();
-        });
-        WhenSheet(QStringLiteral("Final Summary"), look);
-        frame.OnCommand(TesterCommand::CompareTextFiles);
-        QCOMPARE(tabs, (QStringList{"Basic Results", "Characters"}));
+        QCOMPARE(tabs, plain);
     }
 
     void LoadResultsShowsTheRunAndADamagedFileKeepsIt() {
@@ -318,7 +302,7 @@ class CMainFrameResultsTest : public QObject {
         QVERIFY(frame.Action(TesterCommand::SaveUserText)->isEnabled());
     }
 
-    void SaveUserTextWritesTheTypedBytes() {
+    void SaveUserTextAndTheViewCommands() {
         Services s;
         CMainFrame frame(s.Get());
         frame.show();
@@ -327,16 +311,7 @@ class CMainFrameResultsTest : public QObject {
         s.dialogs.saveAnswers = {target};
         frame.Action(TesterCommand::SaveUserText)->trigger();
         QCOMPARE(TempDir::ReadAll(target), KnownRun().typedText);
-        QCOMPARE(QString::fromStdString(s.dialogs.asked.back()),
-                 QString::fromStdString("save Text file (*.txt)|*.txt|All files (*.*)|*.*||\n " +
-                                        s.program.path() + "/text/*.txt"));
-    }
 
-    void ViewCommandsSwitchTheLowerPane() {
-        Services s;
-        CMainFrame frame(s.Get());
-        frame.show();
-        OpenResults(frame, WriteResults(s, "run.2mvk", KnownRun()));
         frame.Action(TesterCommand::UserText)->trigger();
         QVERIFY(frame.IsUserTextViewShown());
         QCOMPARE(frame.userTextView()->Text(), KnownRun().typedText);
@@ -432,33 +407,9 @@ class CMainFrameResultsTest : public QObject {
         TestData run = KnownRun();
         run.keystrokeLog.clear();
         CMainFrame frame(s.Get());
-        frame.show();
         OpenResults(frame, WriteResults(s, "run.2mvk", run));
         QCOMPARE(s.data.resultsAvailable, 1);
         QVERIFY(!frame.Action(TesterCommand::ReplayPlay)->isEnabled());
-        frame.OnCommand(TesterCommand::ReplayPlay);
-        QCOMPARE(s.data.replayRunning, 0);
-    }
-
-    void ReportGoesToPdfOrSaysThereIsNoPrinter() {
-        Services s;
-        CMainFrame frame(s.Get());
-        frame.show();
-        OpenResults(frame, WriteResults(s, "run.2mvk", KnownRun()));
-        s.dialogs.saveAnswers = {s.program.File("report")};
-        frame.Action(TesterCommand::PrintToPdf)->trigger();
-        QCOMPARE(QString::fromStdString(s.dialogs.asked.back()),
-                 QString::fromStdString("save PDF file (*.pdf)|*.pdf|All files (*.*)|*.*|| " +
-                                        s.program.path() + "/text/*.pdf"));
-        QVERIFY(TempDir::ReadAll(s.program.File("report.pdf")).starts_with("%PDF"));
-
-        frame.reportOutput().SetAskPrinter([](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::NativeFormat);
-            printer.setPrinterName(QStringLiteral("no such printer"));
-            return true;
-        });
-        frame.Action(TesterCommand::PrintResults)->trigger();
-        QCOMPARE(s.messages.messages.back().text, std::string("No printer selected!"));
     }
 };
 

@@ -1,6 +1,5 @@
 #include "tester/ui/c_result_text_view.h"
 
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QScrollBar>
@@ -89,20 +88,6 @@ class CResultTextViewTest : public QObject {
 
   private slots:
     void init() { CodePage::SetProgram("1250"); }
-
-    // The test runs once as it is and once with QT_SCALE_FACTOR=2.
-    void ImagesHaveTheScreensScale() {
-        CResultTextView view;
-        Prepare(view);
-        const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
-        QCOMPARE(Grab(view).devicePixelRatio(), scale);
-    }
-
-    void NumbersUseTheMetricTwinOfCourierNew() {
-        QCOMPARE(QFontInfo(AssessedLinePainter::CourierNew()).family(),
-                 QStringLiteral("Liberation Mono"));
-        QVERIFY(QFontInfo(AssessedLinePainter::CourierNew()).fixedPitch());
-    }
 
     // Each word's middle "W" carries one class; bands are the heights (in line heights) the
     // mark may cover, and whether it runs across the whole character or is as wide as an "f".
