@@ -10,6 +10,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
     clang libclang-rt-14-dev
     fonts-liberation locales
+    poppler-utils  # pdftotext, pdfinfo and pdffonts read Morvik's PDF reports back in the tests
     xvfb xdotool x11-xkb-utils x11-utils matchbox-window-manager imagemagick
     pulseaudio libasound2-plugins  # a null sink for the sound-onset benchmark
     dpkg-dev lintian desktop-file-utils appstream shared-mime-info  # the package and its checks
