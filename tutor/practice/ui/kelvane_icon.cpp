@@ -6,14 +6,10 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace {
-
-QPixmap Draw(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+void PaintKelvaneIcon(QPainter& painter, qreal size) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(Qt::NoPen);
     const qreal s = size;
 
     // The side of the cap, then its top face a little higher.
@@ -30,26 +26,33 @@ QPixmap Draw(int size) {
     face.setColorAt(1.0, QColor(0x2F, 0x83, 0x97));
     painter.fillPath(topPath, face);
 
+    // The letter's outline, centred on the face by its own bounds (a font's line box would
+    // put it too low).
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(qMax(6, static_cast<int>(s * 0.50)));
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(top, Qt::AlignCenter, QStringLiteral("K"));
+    QPainterPath letter;
+    letter.addText(0, 0, font, QStringLiteral("K"));
+    const QRectF bounds = letter.boundingRect();
+    letter.translate(top.center() - bounds.center());
+    painter.fillPath(letter, Qt::white);
 
     // The home-row bump that lets a finger find the key.
     painter.setPen(
         QPen(QColor(255, 255, 255, 200), qMax(1.0, s * 0.04), Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(s * 0.40, s * 0.68), QPointF(s * 0.60, s * 0.68));
-    return pixmap;
+    painter.restore();
 }
-
-}  // namespace
 
 QIcon KelvaneIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(Draw(size));
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        PaintKelvaneIcon(painter, size);
+        painter.end();
+        icon.addPixmap(pixmap);
     }
     return icon;
 }
