@@ -12,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "apps/kelvane/pending_parts.h"
 #include "common/command_line_modes.h"
 #include "common/data_paths.h"
 #include "common/product_version.h"
@@ -34,6 +33,7 @@
 #include "tutor/practice/ui/c_main_frame.h"
 #include "tutor/practice/ui/kelvane_icon.h"
 #include "tutor/practice/ui/program_pictures.h"
+#include "tutor/practice/ui/qt_tutor_dialogs.h"
 #include "tutor/practice/ui/text_panel.h"
 #include "tutor/practice/ui/text_panel_setup.h"
 #include "tutor/practice/ui/tutor_message_boxes.h"
@@ -152,8 +152,8 @@ int main(int argc, char** argv) {
     const std::unique_ptr<SystemKeyboardLayouts> systemLayouts =
         SystemKeyboardLayoutsFactory::Create();
     KeyboardLayoutSwitcher layouts(*systemLayouts, boxes);
-    // STAND-IN until the dialogs branches are merged.
-    PendingTutorDialogs dialogs(profile, course, boxes, boxes);
+    QtTutorDialogs dialogs(
+        QtTutorDialogs::Services{profile, course, *systemLayouts, settings, clock, boxes, boxes});
     boxes.SetTutorDialogs(&dialogs);
 
     const TutorDialogs::LoginOutcome login = dialogs.Login();
@@ -182,6 +182,7 @@ int main(int argc, char** argv) {
     boxes.SetOwner(&frame);
     boxes.SetEndOfLessonActions(&commands);
     dialogs.SetParentWindow(&frame);
+    dialogs.SetCourseChangedHandler([&commands] { commands.ApplyKeyboard(); });
 
     frame.show();
     // The window's start runs from the event loop, so its dialogs open over the shown window
