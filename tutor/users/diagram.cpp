@@ -31,7 +31,9 @@ double DiagramPlot::AdjustedMaxY(int maxY, int limit) {
     if (max != 0.0 && limit > 0.9 * max) {
         max = 1.1 * limit;
     }
-    if (limit < 0.1 * max) {
+    // Only a real limit pulls the top down to it: a diagram without one (limit 0) would lose
+    // its whole curve to a range of 0.
+    if (limit > 0 && limit < 0.1 * max) {
         max = 10.0 * limit;
     }
     return max;
@@ -87,6 +89,36 @@ DiagramPlot DiagramPlot::Compute(const Diagram& diagram, int clientLeft, int cli
         }
     }
     return plot;
+}
+
+std::vector<Diagram::Point> DiagramPlot::ColumnExtremes(
+    const std::vector<Diagram::Point>& polyline) {
+    std::vector<Diagram::Point> reduced;
+    std::size_t first = 0;
+    while (first < polyline.size()) {
+        const int x = polyline[first].x;
+        std::size_t end = first;
+        std::size_t lowest = first;
+        std::size_t highest = first;
+        while (end < polyline.size() && polyline[end].x == x) {
+            if (polyline[end].y < polyline[lowest].y) {
+                lowest = end;
+            }
+            if (polyline[end].y > polyline[highest].y) {
+                highest = end;
+            }
+            ++end;
+        }
+        std::size_t keep[] = {first, lowest, highest, end - 1};
+        std::sort(std::begin(keep), std::end(keep));
+        for (std::size_t i = 0; i < std::size(keep); ++i) {
+            if (i == 0 || keep[i] != keep[i - 1]) {
+                reduced.push_back(polyline[keep[i]]);
+            }
+        }
+        first = end;
+    }
+    return reduced;
 }
 
 std::string DiagramPlot::UpperLegend(int flag, bool shortForm) {

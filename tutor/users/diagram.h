@@ -78,14 +78,20 @@ struct DiagramPlot {
     static DiagramPlot Compute(const Diagram& diagram, int clientLeft, int clientTop,
                                int clientRight, int clientBottom);
 
-    /// The highest y drawn: lifted above a limit near the top, lowered when the limit would
-    /// hug the bottom. Unchanged for a diagram without values.
+    /// The highest y drawn: lifted above a limit near the top, lowered when a limit above 0
+    /// would hug the bottom. Unchanged for a diagram without values.
     static double AdjustedMaxY(int maxY, int limit);
     /// Pixels per unit; a range that is not above 0 gives the extent itself.
     static double Scale(int extent, double range);
     /// The height of the limit line; 20 pixels below the top when the limit is at or above
     /// the highest y.
     static int LimitLineY(int top, double maxY, int limit, double scaleY);
+
+    /// The polyline reduced for drawing: of each run of points in one pixel column only the
+    /// first, the highest, the lowest and the last remain, in their order. The reduced line
+    /// covers the same pixels, since within a column the line only runs up and down between
+    /// its extremes; a long run at a high density keeps four points per column.
+    static std::vector<Diagram::Point> ColumnExtremes(const std::vector<Diagram::Point>& polyline);
 
     /// The legend texts above and below the limit line; the short forms where the long ones
     /// do not fit.

@@ -81,3 +81,37 @@ std::string ResultsDialogModel::strokesText() const {
 std::string ResultsDialogModel::errorsText() const {
     return FormatInt(figures_.errors);
 }
+
+std::vector<ResultsDialogModel::FigureField> ResultsDialogModel::figureFields() const {
+    static constexpr const char* kSpeed = "Speed (strokes/min)";
+    static constexpr const char* kErrorRate = "Error Rate";
+    static constexpr const char* kCharacters = "Characters";
+    return {
+        {kSpeed, "Limit:", speedLimitText()},           {kSpeed, "Now:", speedNowText()},
+        {kErrorRate, "Limit:", errorLimitText()},       {kErrorRate, "Now:", errorNowText()},
+        {kCharacters, "Total Time", totalTimeText()},   {kCharacters, "Copied:", copiedShareText()},
+        {kCharacters, "Total:", totalCharactersText()}, {kCharacters, "Now:", strokesText()},
+        {kCharacters, "Errors:", errorsText()},
+    };
+}
+
+std::vector<std::string> ResultsDialogModel::Cells(const ErrorRow& row) {
+    return {row.character, row.errors, row.errorCount, row.strokeCount};
+}
+
+std::vector<std::string> ResultsDialogModel::Cells(const SpeedRow& row) {
+    return {row.character, row.delaySeconds, row.strokeCount};
+}
+
+const Diagram* ResultsDialogModel::diagramOf(Tab tab) const {
+    switch (tab) {
+        case Tab::ErrorDiagram:
+            return &series_.errors;
+        case Tab::AverageSpeedDiagram:
+            return &series_.averageSpeed;
+        case Tab::CurrentSpeedDiagram:
+            return &series_.currentSpeed;
+        default:
+            return nullptr;
+    }
+}

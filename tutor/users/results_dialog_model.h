@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,40 @@ class ResultsDialogModel {
     static constexpr const char* kOwnText = "Copying a text file of your own.";
     /// The image of the single row when no character was typed.
     static constexpr int kTypingWellImage = 5;
+
+    /// The tabs in their order.
+    enum class Tab {
+        Information = 0,
+        Figures = 1,
+        ErrorList = 2,
+        SpeedList = 3,
+        ErrorDiagram = 4,
+        AverageSpeedDiagram = 5,
+        CurrentSpeedDiagram = 6,
+        Text = 7,
+    };
+    static constexpr std::array<const char*, 8> kTabTitles = {
+        "Initial Information", "&Table",
+        "Typing Errors",       "Typing Speed",
+        "Error diagram (AVG)", "Speed diagram (AVG)",
+        "Speed Diagram (CUR)", "Text"};
+
+    struct Column {
+        const char* title;
+        int width;
+    };
+    static constexpr std::array<Column, 4> kErrorColumns = {
+        Column{"Character", 80}, Column{"Errors", 100}, Column{"Number of Errors", 100},
+        Column{"Total Number of Strokes", 100}};
+    static constexpr std::array<Column, 3> kSpeedColumns = {
+        Column{"Character", 80}, Column{"Delay [s]", 100}, Column{"Total Number of Strokes", 180}};
+
+    /// One read-only field of the figures page, under its group.
+    struct FigureField {
+        const char* group;
+        const char* label;
+        std::string value;
+    };
 
     /// One row of the "Typing Errors" list.
     struct ErrorRow {
@@ -66,8 +101,17 @@ class ResultsDialogModel {
     std::string strokesText() const;
     std::string errorsText() const;
 
+    /// The fields of the figures page in reading order: speed, error rate, characters.
+    std::vector<FigureField> figureFields() const;
+
     const std::vector<ErrorRow>& errorRows() const { return errorRows_; }
     const std::vector<SpeedRow>& speedRows() const { return speedRows_; }
+    /// The texts of a row in column order.
+    static std::vector<std::string> Cells(const ErrorRow& row);
+    static std::vector<std::string> Cells(const SpeedRow& row);
+
+    /// The diagram a tab shows; null for the other tabs.
+    const Diagram* diagramOf(Tab tab) const;
 
   private:
     RunFigures figures_;

@@ -101,10 +101,11 @@ std::vector<std::string> StrokeLog::toLines() const {
 }
 
 bool StrokeLog::fromLines(const std::vector<std::string>& lines) {
-    records_.clear();
+    // A file that is not a results file must not cost the user the run in memory.
     if (LineAt(lines, 0) != kMagic) {
         return false;
     }
+    records_.clear();
     startTime_ = ParseLeadingInt64(LineAt(lines, 1));
     userName_ = LineAt(lines, 2);
     lessonIndex_ = ParseLeadingInt32(LineAt(lines, 3));

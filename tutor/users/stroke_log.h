@@ -53,13 +53,13 @@ class StrokeLog {
 
     /// Writes the results file (atomically); false when it cannot be written.
     bool saveStat(const std::string& path) const;
-    /// Reads a results file. An unreadable or damaged file fails and leaves the log as it was;
-    /// a wrong first line fails with the strokes already dropped.
+    /// Reads a results file. An unreadable or damaged file, or one with a wrong first line,
+    /// fails and leaves the log as it was.
     bool loadStat(const std::string& path);
 
     /// The lines of the results file.
     std::vector<std::string> toLines() const;
-    /// Takes the log from the lines of a results file: false (strokes dropped) unless the
+    /// Takes the log from the lines of a results file: false (the log unchanged) unless the
     /// first line is the magic; the strokes end at the first line that is not a stroke.
     bool fromLines(const std::vector<std::string>& lines);
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/testing/fake_clock.h"
@@ -269,7 +271,20 @@ TEST_P(AdjustedMaximum, LeavesRoomAboveTheLimitAndKeepsItVisible) {
 INSTANTIATE_TEST_SUITE_P(Table, AdjustedMaximum,
                          testing::Values(MaxCase{1000, 950, 1045.0}, MaxCase{1000, 900, 1000.0},
                                          MaxCase{1000, 50, 500.0}, MaxCase{1000, 100, 1000.0},
-                                         MaxCase{0, 0, 0.0}, MaxCase{3333, 3000, 3300.0}));
+                                         MaxCase{0, 0, 0.0}, MaxCase{3333, 3000, 3300.0},
+                                         // Without a limit the curve keeps its own range.
+                                         MaxCase{1000, 0, 1000.0}, MaxCase{1000, -5, 1000.0}));
+
+TEST(DiagramPlotTest, ALimitOfZeroStillDrawsTheCurve) {
+    Diagram d;
+    d.setLimit(0, Diagram::kQualifiedAbove);
+    d.addPoint(0, 0);
+    d.addPoint(100, 400);
+    const DiagramPlot plot = DiagramPlot::Compute(d, 0, 0, 330, 250);
+    EXPECT_DOUBLE_EQ(plot.maxY, 400.0);
+    EXPECT_EQ(plot.polyline, (std::vector<Diagram::Point>{{30, 220}, {310, 20}}));
+    EXPECT_EQ(plot.limitY, plot.bottom) << "every value qualifies";
+}
 
 TEST(DiagramPlotTest, MapsPointsIntoThePlotAreaWithTheBandOnTheQualifyingSide) {
     Diagram d;
@@ -316,6 +331,48 @@ TEST(DiagramPlotTest, ValuesAboveTheTopAreDrawnAtTheTop) {
     const DiagramPlot plot = DiagramPlot::Compute(d, 0, 0, 330, 250);
     EXPECT_DOUBLE_EQ(plot.maxY, 500.0);
     EXPECT_EQ(plot.polyline.back().y, plot.top);
+}
+
+TEST(DiagramPlotTest, ColumnExtremesKeepEachColumnsEndsAndExtremesInOrder) {
+    using Points = std::vector<Diagram::Point>;
+    EXPECT_EQ(DiagramPlot::ColumnExtremes({}), Points{});
+    EXPECT_EQ(DiagramPlot::ColumnExtremes({{5, 5}}), (Points{{5, 5}}));
+    // Column 1: first 10, highest 40 (third), lowest 2 (fourth), last 20; column 2 unchanged.
+    EXPECT_EQ(DiagramPlot::ColumnExtremes(
+                  {{1, 10}, {1, 30}, {1, 40}, {1, 2}, {1, 15}, {1, 20}, {2, 7}, {2, 7}, {3, 1}}),
+              (Points{{1, 10}, {1, 40}, {1, 2}, {1, 20}, {2, 7}, {2, 7}, {3, 1}}));
+    // A column visited again later is a run of its own.
+    EXPECT_EQ(DiagramPlot::ColumnExtremes({{1, 1}, {2, 2}, {1, 3}}),
+              (Points{{1, 1}, {2, 2}, {1, 3}}));
+}
+
+TEST(DiagramPlotTest, ColumnExtremesCoverWhatTheWholeLineCovers) {
+    // A dense jittering series: in every column the reduced line spans the same heights and
+    // it joins the next column from the same point.
+    std::vector<Diagram::Point> line;
+    std::uint32_t seed = 12345;
+    for (int i = 0; i < 5000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        line.push_back({i / 13, static_cast<int>((seed >> 16) % 400)});
+    }
+    const std::vector<Diagram::Point> reduced = DiagramPlot::ColumnExtremes(line);
+    EXPECT_LE(reduced.size(), 4u * (line.back().x + 1));
+    EXPECT_EQ(reduced.front(), line.front());
+    EXPECT_EQ(reduced.back(), line.back());
+    for (int x = 0; x <= line.back().x; ++x) {
+        const auto span = [x](const std::vector<Diagram::Point>& points) {
+            int low = 1 << 30;
+            int high = -1;
+            for (const Diagram::Point& p : points) {
+                if (p.x == x) {
+                    low = std::min(low, p.y);
+                    high = std::max(high, p.y);
+                }
+            }
+            return std::pair{low, high};
+        };
+        EXPECT_EQ(span(reduced), span(line)) << "column " << x;
+    }
 }
 
 TEST(DiagramPlotTest, LegendNamesTheBandsAndShortensWhereNeeded) {

@@ -121,13 +121,24 @@ TEST_F(StrokeLogTest, LinesReadBackIntoAnotherLog) {
 
 class StrokeLogWrongMagic : public testing::TestWithParam<const char*> {};
 
-TEST_P(StrokeLogWrongMagic, IsRefusedWithTheStrokesDropped) {
+TEST_P(StrokeLogWrongMagic, IsRefusedWithTheLogUnchanged) {
     FakeClock clock;
     StrokeLog log(clock);
-    log.Add('a', 'a', 1);
+    log.Start(3, "Jana", 1.5, 140, 30, "Home row");
+    log.Add('a', 'b', 120);
+    const std::vector<std::string> before = log.toLines();
     EXPECT_FALSE(log.fromLines({GetParam(), "1", "x", "0", "t", "1.0", "1", "1", "5:a:"}));
-    EXPECT_EQ(log.recordCount(), 0u);
-    EXPECT_EQ(log.lessonIndex(), -1) << "the header stays";
+    EXPECT_EQ(log.toLines(), before);
+
+    TempDir dir;
+    CompressedLineFile file;
+    for (const char* line : {GetParam(), "1", "x", "0", "t", "1.0", "1", "1", "5:a:"}) {
+        file.AddLine(line);
+    }
+    const std::string path = dir.File("other.stat");
+    ASSERT_TRUE(file.Write(path));
+    EXPECT_FALSE(log.loadStat(path));
+    EXPECT_EQ(log.toLines(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstLines, StrokeLogWrongMagic,
