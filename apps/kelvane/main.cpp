@@ -8,6 +8,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,6 +39,7 @@
 #include "tutor/practice/ui/text_panel_setup.h"
 #include "tutor/practice/ui/tutor_message_boxes.h"
 #include "tutor/practice/ui/welcome_window.h"
+#include "tutor/users/random_source.h"
 #include "tutor/users/removable_media_folder.h"
 #include "tutor/users/report_command.h"
 #include "tutor/users/sound_feedback.h"
@@ -94,6 +96,9 @@ int main(int argc, char** argv) {
         return *exitCode;
     }
 
+    // Qt's own file dialogs, not the desktop's: the practice must see every modal window
+    // open and close, and a desktop's dialog is no window of the program.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("zuv SOFTWARE"));
     QApplication::setApplicationName(QString::fromLatin1(kKelvaneName));
@@ -152,8 +157,12 @@ int main(int argc, char** argv) {
     const std::unique_ptr<SystemKeyboardLayouts> systemLayouts =
         SystemKeyboardLayoutsFactory::Create();
     KeyboardLayoutSwitcher layouts(*systemLayouts, boxes);
-    QtTutorDialogs dialogs(
-        QtTutorDialogs::Services{profile, course, *systemLayouts, settings, clock, boxes, boxes});
+    SoundFeedback feedback(*audio, DataPaths::DataPath("sounds", ""));
+    // The written evaluation varies its wording from run to run.
+    SeededRandomSource random(std::random_device{}());
+    QtTutorDialogs dialogs(QtTutorDialogs::Services{
+        profile, course, *systemLayouts, settings, clock, boxes, boxes, feedback, random,
+        picturesFolder, DataPaths::DataPath("config", "textinfo.ddd")});
     boxes.SetTutorDialogs(&dialogs);
 
     const TutorDialogs::LoginOutcome login = dialogs.Login();
@@ -169,7 +178,6 @@ int main(int argc, char** argv) {
                                           &*audio, DataPaths::DataPath("sounds", "wellcome.wav")});
     TextPanelSetup panelSetup(*panel, appearance);
     CMainFrame frame(settings, boxes, panel, *panel);
-    SoundFeedback feedback(*audio, DataPaths::DataPath("sounds", ""));
     PracticeWorkers workers(feedback, *panel);
     PracticeSession session(
         PracticeSession::Services{clock, course, strokeLog, profile, tutorSettings, *panel, frame,

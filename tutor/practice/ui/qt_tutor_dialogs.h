@@ -13,14 +13,14 @@ class Clock;
 class InfoBoxPrompts;
 class LessonCourse;
 class MessageSink;
+class RandomSource;
 class SettingsStore;
+class SoundFeedback;
 class SystemKeyboardLayouts;
 class UserProfile;
 
 /// The tutor's dialogs as the main window's commands reach them: each entry point opens its
-/// dialog modally over the main window on the program's core objects. File dialogs are Qt's
-/// own, not the desktop's, so that the practice sees them open and close like every other
-/// modal window of the program.
+/// dialog modally over the main window on the program's core objects.
 class QtTutorDialogs final : public TutorDialogs {
   public:
     /// What the dialogs work on. All must outlive the object.
@@ -28,11 +28,20 @@ class QtTutorDialogs final : public TutorDialogs {
         UserProfile& profile;
         LessonCourse& course;
         SystemKeyboardLayouts& systemLayouts;
-        /// The program's settings store: where the lesson chooser keeps its place.
+        /// The program's settings store: where the lesson chooser and the results dialog keep
+        /// their places and the results files their folder.
         SettingsStore& settings;
         const Clock& clock;
         MessageSink& messages;
         InfoBoxPrompts& prompts;
+        /// The program's sounds, for the settings sheet's sound test.
+        SoundFeedback& sounds;
+        /// The written evaluation's choice among its texts.
+        RandomSource& random;
+        /// The "pictures" folder, ending with "/".
+        std::string picturesFolder;
+        /// "textinfo.ddd", the texts of the written evaluation.
+        std::string evaluationTextsPath;
     };
 
     explicit QtTutorDialogs(Services services);
