@@ -2,9 +2,10 @@
 # A newcomer, by keyboard alone, on a real X display: registers in "Identify yourself" (the
 # password repeated), fills in "Detailed information", takes the first-time wizard to the
 # advanced course and its initial test, ends the test with "&End of Test", fails it, leaves the
-# details and the wizard that come back, finds the advanced course in "Choose a Lesson" and
-# exits by the menu. Then the user's ".dat" and ".dit" hold the course, the default settings and
-# the details, read back with "linefile unpack".
+# details and the wizard that come back, finds the advanced course in "Choose a Lesson",
+# changes the settings on four pages and exits by the menu; started again, the user logs in and
+# exits. Then the user's ".dat" and ".dit" hold the course, the settings chosen and the details,
+# read back with "linefile unpack".
 set -euo pipefail
 source "$E2E_LIB"
 
@@ -120,7 +121,7 @@ e2e_screenshot "wizard-again.png" >/dev/null
 e2e_keys Escape
 wait_windows '^Initial Test$' 0
 
-# --- The advanced course in the lesson chooser, then Exit -------------------------------------
+# --- The advanced course in the lesson chooser ------------------------------------------------
 window=$(e2e_wait_window '^Kelvane$' 10)
 e2e_activate "$window"
 e2e_keys alt+a c
@@ -129,6 +130,53 @@ sleep 0.5
 e2e_screenshot "lesson-chooser.png" >/dev/null
 e2e_keys Escape
 wait_windows '^Choose a Lesson$' 0
+
+# --- Settings -------------------------------------------------------------------------------
+# The tab bar has the focus; its arrows change the page, Tab reaches the page's controls.
+e2e_activate "$window"
+e2e_keys alt+s
+e2e_wait_window '^Settings$' 10 >/dev/null
+sleep 0.5
+# Cursor: the rectangle, blinking.
+e2e_keys Tab Up Up Tab space shift+Tab shift+Tab
+# Editor: the helping keyboard and hands shown ("Copied Text" cannot be changed).
+e2e_keys Right Right Tab Tab space Tab space shift+Tab shift+Tab shift+Tab
+# Appearance: "paper", above "standard".
+e2e_keys Right Right Tab Up shift+Tab
+# Error Handling: "No limitation".
+e2e_keys Right Tab Down Down
+sleep 0.3
+e2e_screenshot "settings.png" >/dev/null
+e2e_keys Return
+wait_windows '^Settings$' 0
+sleep 0.5
+e2e_screenshot "paper-appearance.png" >/dev/null
+e2e_activate "$window"
+e2e_keys alt+p x
+e2e_wait_exit "$E2E_PID" 20
+# "!blink:shape:sound:errorMode:keyboard:hands:statistics:metronome:rate:appearance:"
+settings_text="!1:0:0:2:1:1:1:0:70:paper:"
+
+# --- The settings survive a restart ---------------------------------------------------------
+e2e_start kelvane "$E2E_BIN/kelvane"
+login=$(e2e_wait_window '^Identify yourself$' 30)
+e2e_activate "$login"
+sleep 0.5
+# nina is the last user; the name is chosen.
+e2e_keys Tab
+e2e_type "secret1"
+e2e_keys Return
+e2e_wait_window '^Choose a Lesson$' 20 >/dev/null
+sleep 0.5
+e2e_keys Return
+# The lesson's note, then the first lesson of the advanced course in the paper appearance
+# with the helping keyboard and hands.
+wait_windows '^Kelvane$' 2
+e2e_keys Return
+wait_windows '^Kelvane$' 1
+sleep 0.5
+e2e_screenshot "restarted.png" >/dev/null
+window=$(e2e_wait_window '^Kelvane$' 10)
 e2e_activate "$window"
 e2e_keys alt+p x
 e2e_wait_exit "$E2E_PID" 20
@@ -147,7 +195,7 @@ cat "$work/dit.txt"
 grep -Eq '^\$argon2id\$v=19\$' <<<"$(file_line "$dat" 2)" || fail "the password is not hashed"
 [ "$(file_line "$dat" 3)" = "00000409" ] || fail "the keyboard is not the English one"
 [ "$(file_line "$dat" 4)" = "_b" ] || fail "the course is not the advanced one"
-[ "$(file_line "$dat" 5)" = "!0:2:0:0:0:0:1:0:70:standard:" ] || fail "the settings are not the defaults"
+[ "$(file_line "$dat" 5)" = "$settings_text" ] || fail "the settings are not the ones chosen"
 # A failed test leaves no result.
 [ "$(tr -d '\r' <"$work/dat.txt" | wc -l)" -eq 5 ] || fail "the .dat holds results"
 expected_details=("Nina" "Newman" "2001-02-03" "nina@example.org" "Hamburg" "Germany")
