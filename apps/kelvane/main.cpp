@@ -114,13 +114,12 @@ int main(int argc, char** argv) {
     // the welcome window is up (opening loads the sound system's libraries, which would only
     // hold up the first window), so it is ready long before the first stroke; without a sound
     // device everything stays silent. It lives until the end of main, longer than every window
-    // and worker that plays through it, and ends the waits of a playing sound before they
-    // close, so closing never waits for one.
+    // and worker that plays through it; the workers' end cuts off a playing sound first, so
+    // closing never waits for one.
     std::optional<LinuxAudioOutput> audio;
-    auto openAudio = [&app, &audio] {
+    auto openAudio = [&audio] {
         if (!audio) {
             audio.emplace();
-            QObject::connect(&app, &QCoreApplication::aboutToQuit, [&audio] { audio->Shutdown(); });
         }
     };
 
@@ -199,6 +198,7 @@ int main(int argc, char** argv) {
     const int exitCode = QApplication::exec();
 
     frame.Detach();
+    // A playing sound is cut off before the workers end, so the end never waits for it.
     workers.Stop();
     return exitCode;
 }
