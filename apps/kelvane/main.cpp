@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QTimer>
 
+#include <malloc.h>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -99,6 +100,14 @@ int main(int argc, char** argv) {
     // Qt's own file dialogs, not the desktop's: the practice must see every modal window
     // open and close, and a desktop's dialog is no window of the program.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+#ifdef __GLIBC__
+    // Pictures are decoded and scaled for a moment and then freed. Left to itself, the C
+    // library raises the size from which it maps such blocks of their own once one has been
+    // freed, so later pictures land in the heap, whose holes it keeps: several megabytes the
+    // program does not use. A fixed size keeps every picture in its own mapping, given back
+    // to the system as soon as it is freed.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("zuv SOFTWARE"));
     QApplication::setApplicationName(QString::fromLatin1(kKelvaneName));
@@ -126,19 +135,31 @@ int main(int argc, char** argv) {
     TutorMessageBoxes boxes;
     const std::string picturesFolder = DataPaths::DataPath("pictures", "");
     ProgramPictures pictures(picturesFolder);
-    if (!pictures.Load()) {
+    auto missingPictures = [&boxes] {
         boxes.ShowMessage(kKelvaneName, std::string(AppearanceList::kMissingPicturesText),
                           MessageSink::Icon::Stop);
         return 1;
+    };
+    // The first window waits only for its own picture; the others are checked while it shows.
+    if (!pictures.LoadWelcome()) {
+        return missingPictures();
     }
-    boxes.SetNotePicture(pictures.smallWindow());
+    boxes.SetNotePicture([&pictures] { return pictures.smallWindow().Decode(); });
     SetDialogFont();
     AppearancePictures appearance(picturesFolder, boxes);
 
+    bool picturesLoaded = false;
     {
-        WelcomeWindow welcome(pictures.welcome(), appearance, boxes);
-        QTimer::singleShot(0, &welcome, openAudio);
+        // The welcome picture is decoded for this window alone.
+        WelcomeWindow welcome(pictures.welcome().Decode(), appearance, boxes);
+        QTimer::singleShot(0, &welcome, [&] {
+            picturesLoaded = pictures.LoadOthers();
+            openAudio();
+        });
         welcome.exec();
+    }
+    if (!picturesLoaded) {
+        return missingPictures();
     }
     openAudio();
 
@@ -172,9 +193,9 @@ int main(int argc, char** argv) {
 
     // The window owns its panel. The panel plays the welcome sound the first time it shows its
     // idle picture, and nothing waits for it.
-    auto* panel =
-        new TextPanel(TextPanel::Services{course, display, appearance, pictures.idleScreen(),
-                                          &*audio, DataPaths::DataPath("sounds", "wellcome.wav")});
+    auto* panel = new TextPanel(TextPanel::Services{
+        course, display, appearance, [&pictures] { return pictures.idleScreen().Decode(); },
+        &*audio, DataPaths::DataPath("sounds", "wellcome.wav")});
     TextPanelSetup panelSetup(*panel, appearance);
     CMainFrame frame(settings, boxes, panel, *panel);
     PracticeWorkers workers(feedback, *panel);

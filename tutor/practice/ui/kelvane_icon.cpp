@@ -1,6 +1,7 @@
 #include "tutor/practice/ui/kelvane_icon.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,10 +9,10 @@
 
 namespace {
 
-QPixmap Draw(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+/// The sizes the desktop is offered; each is drawn when asked for.
+constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+void Draw(QPainter& painter, int size) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const qreal s = size;
@@ -41,15 +42,43 @@ QPixmap Draw(int size) {
     painter.setPen(
         QPen(QColor(255, 255, 255, 200), qMax(1.0, s * 0.04), Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(s * 0.40, s * 0.68), QPointF(s * 0.60, s * 0.68));
-    return pixmap;
 }
+
+/// Draws the icon whenever a size of it is wanted, so that no pixmaps of it are kept: the
+/// seven sizes would hold about 360 kB for the whole run.
+class KelvaneIconEngine final : public QIconEngine {
+  public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const int size = qMin(rect.width(), rect.height());
+        painter->save();
+        painter->translate(rect.x() + (rect.width() - size) / 2,
+                           rect.y() + (rect.height() - size) / 2);
+        Draw(*painter, size);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : kSizes) {
+            sizes.append(QSize(size, size));
+        }
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new KelvaneIconEngine; }
+    QString key() const override { return QStringLiteral("KelvaneIconEngine"); }
+};
 
 }  // namespace
 
 QIcon KelvaneIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(Draw(size));
-    }
-    return icon;
+    return QIcon(new KelvaneIconEngine);
 }

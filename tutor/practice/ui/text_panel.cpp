@@ -171,15 +171,17 @@ void TextPanel::RebuildPictures() {
     const AppearancePictures& pictures = s_.appearance;
     appearanceGeneration_ = pictures.generation();
 
-    idlePixmap_ = Scaled(s_.idlePicture, size(), ratio);
+    // The decoded pictures live only while they are scaled.
+    idlePixmap_ = Scaled(s_.idlePicture ? s_.idlePicture() : QImage(), size(), ratio);
     statisticsPixmap_ = Scaled(pictures.statisticsBackground(),
                                ToQRect(layout.StatisticsBackground()).size(), ratio);
     handsPixmap_ = Scaled(pictures.handsBackground(), ToQRect(layout.hands).size(), ratio);
-    backgroundTile_ = Scaled(pictures.background(), pictures.background().size(), ratio);
+    const QImage background = pictures.background();
+    backgroundTile_ = Scaled(background, background.size(), ratio);
 
     const int side = layout.MovieSquare().width;
     for (int picture = 0; picture < TextPanelModel::kMoviePictures; ++picture) {
-        const QImage& movie = pictures.movie(picture);
+        const QImage movie = side > 0 ? pictures.movie(picture) : QImage();
         // Frame k is the square at k times the picture's height.
         const int frameSide = movie.height();
         for (int frame = 0; frame < TextPanelModel::kMovieFrames; ++frame) {

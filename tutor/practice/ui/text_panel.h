@@ -11,6 +11,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,9 @@ class TextPanel final : public QWidget, public PracticeTextPanel {
         HelpingKeyboardDisplay& display;
         /// The pictures of the user's appearance (LoadAppearance loads them).
         AppearancePictures& appearance;
-        /// "wellcome2.jpg", loaded with the program pictures at start.
-        QImage idlePicture;
+        /// Decodes "wellcome2.jpg" (loaded with the program pictures at start); the panel keeps
+        /// only its copy scaled to the panel's size.
+        std::function<QImage()> idlePicture;
         /// Plays welcomeSound ("wellcome.wav") once, the first time the idle picture shows,
         /// without waiting for it; none plays when null.
         AudioOutput* audio = nullptr;

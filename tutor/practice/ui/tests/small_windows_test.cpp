@@ -20,6 +20,7 @@
 #include "tutor/course/ui/appearance_pictures.h"
 #include "tutor/practice/end_of_lesson_actions.h"
 #include "tutor/practice/ui/end_of_lesson_dialog.h"
+#include "tutor/practice/ui/kelvane_icon.h"
 #include "tutor/practice/ui/modal_window_watcher.h"
 #include "tutor/practice/ui/note_box.h"
 #include "tutor/practice/ui/program_pictures.h"
@@ -72,7 +73,7 @@ class SmallWindowsTest : public QObject {
         QImage picture(40, 40, QImage::Format_RGB32);
         picture.fill(QColor(0, 150, 0));
         TutorMessageBoxes boxes;
-        boxes.SetNotePicture(picture);
+        boxes.SetNotePicture([picture] { return picture; });
         ModalAnswerer answerer;
         QImage shown;
         answerer.answers.push_back([&](QWidget* window) {
@@ -303,6 +304,32 @@ class SmallWindowsTest : public QObject {
         QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(200, 100, 0));
     }
 
+    // --- The program icon ---
+
+    // Drawn for each size asked, at the screen's pixel ratio: the key cap fills the middle,
+    // the corners stay transparent.
+    void ProgramIconIsDrawnAtEverySize_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("16") << 16 << 1.0;
+        QTest::newRow("48") << 48 << 1.0;
+        QTest::newRow("256") << 256 << 1.0;
+        QTest::newRow("32 at 2") << 32 << 2.0;
+    }
+
+    void ProgramIconIsDrawnAtEverySize() {
+        QFETCH(int, size);
+        QFETCH(qreal, ratio);
+        const QIcon icon = KelvaneIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+        const QImage image = icon.pixmap(QSize(size, size), ratio).toImage();
+        const int pixels = qRound(size * ratio);
+        QCOMPARE(image.size(), QSize(pixels, pixels));
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(pixels / 2, pixels / 5)), 255);
+    }
+
     // --- The program pictures ---
 
     void ProgramPicturesNeedAllFour() {
@@ -315,7 +342,9 @@ class SmallWindowsTest : public QObject {
         WriteJpeg(folder, "wellcome2.jpg", {0, 250, 0});
         QVERIFY(pictures.Load());
         QVERIFY(!pictures.welcome().isNull());
-        QVERIFY(qAbs(pictures.idleScreen().pixelColor(3, 3).green() - 250) < 8);
+        QCOMPARE(pictures.idleScreen().size(), QSize(16, 16));
+        // Kept compressed, decoded when drawn.
+        QVERIFY(qAbs(pictures.idleScreen().Decode().pixelColor(3, 3).green() - 250) < 8);
     }
 
     // --- The watch over modal windows ---

@@ -131,8 +131,9 @@ class Rig {
         appearance = std::make_unique<AppearancePictures>(pictures.path(), messages);
         QImage idle(64, 40, QImage::Format_RGB32);
         idle.fill(QColor(0, 128, 128));
-        panel = std::make_unique<TextPanel>(TextPanel::Services{
-            fixture.course, *display, *appearance, idle, &audio, "/p/sounds/wellcome.wav"});
+        panel = std::make_unique<TextPanel>(
+            TextPanel::Services{fixture.course, *display, *appearance, [idle] { return idle; },
+                                &audio, "/p/sounds/wellcome.wav"});
         if (!panel->LoadAppearance("standard")) {
             qFatal("the test pictures did not load");
         }
