@@ -76,8 +76,10 @@ class SmallWindowsTest : public QObject {
         boxes.SetNotePicture([picture] { return picture; });
         ModalAnswerer answerer;
         QImage shown;
+        QRect textArea;
         answerer.answers.push_back([&](QWidget* window) {
             shown = window->grab().toImage();
+            textArea = static_cast<NoteBox*>(window)->textLabel()->geometry();
             ModalAnswerer::Press(Qt::Key(key))(window);
         });
         boxes.NoteBox("Note:  Home row");
@@ -87,6 +89,10 @@ class SmallWindowsTest : public QObject {
         QVERIFY(!shown.isNull());
         QCOMPARE(shown.pixelColor(2, 2), QColor(0, 150, 0));
         QCOMPARE(shown.pixelColor(shown.width() - 3, shown.height() - 3), QColor(0, 150, 0));
+        // The text stands on a light plate, not on the picture.
+        const QPoint besideText(textArea.left() - 4, textArea.center().y());
+        QVERIFY2(shown.pixelColor(besideText).lightness() > 200,
+                 qPrintable(shown.pixelColor(besideText).name()));
     }
 
     // --- The Info window through the service ---
