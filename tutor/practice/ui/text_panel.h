@@ -103,6 +103,10 @@ class TextPanel final : public QWidget, public PracticeTextPanel {
     void PaintText(QPainter& painter, const QRect& area);
     void PaintStrip(QPainter& painter, const QRect& area);
     void PaintBar(QPainter& painter, const StatisticsStrip::Bar& bar);
+    /// Text with each character in its cell of the copy text's font, from origin (the
+    /// baseline at the first cell's left).
+    void DrawInCells(QPainter& painter, QPoint origin, const std::string& text,
+                     const QColor& color);
     void PaintInversions(QPainter& painter, const QRect& area);
     QPixmap Scaled(const QImage& image, QSize size, qreal ratio) const;
 
