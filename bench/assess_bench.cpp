@@ -7,69 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/typed_run.h"
 #include "tester/test_data.h"
 
 namespace {
 
-constexpr std::size_t kTypedLength = 10000;
-
-const std::vector<std::string> kWords = {
-    "the",   "quick", "brown",    "fox",    "jumps",  "over", "lazy",     "dog",   "typing",
-    "speed", "text",  "keyboard", "finger", "letter", "word", "line",     "and",   "of",
-    "to",    "in",    "a",        "is",     "was",    "for",  "practice", "every", "day"};
-
-std::string Words(std::mt19937& random, std::size_t length) {
-    std::string text;
-    while (text.size() < length) {
-        if (!text.empty()) {
-            text += random() % 15 == 0 ? "\r\n" : " ";
-        }
-        text += kWords[random() % kWords.size()];
-    }
-    text.resize(length);
-    return text;
-}
-
-// About one edit in twenty characters: wrong, doubled and swapped letters, skipped and
-// extra words.
-std::string WithErrors(std::mt19937& random, const std::string& original) {
-    std::string typed;
-    std::size_t i = 0;
-    while (i < original.size() && typed.size() < kTypedLength) {
-        const unsigned roll = random() % 100;
-        if (roll >= 5) {
-            typed += original[i++];
-            continue;
-        }
-        switch (random() % 5) {
-            case 0:
-                typed += static_cast<char>('a' + random() % 26);
-                ++i;
-                break;
-            case 1:
-                typed += original[i];
-                typed += original[i++];
-                break;
-            case 2:
-                if (i + 1 < original.size()) {
-                    typed += original[i + 1];
-                    typed += original[i];
-                    i += 2;
-                }
-                break;
-            case 3:
-                while (i < original.size() && original[i] != ' ') {
-                    ++i;
-                }
-                break;
-            default:
-                typed += kWords[random() % kWords.size()] + " ";
-                break;
-        }
-    }
-    typed.resize(std::min(typed.size(), kTypedLength));
-    return typed;
-}
+using namespace typed_run;
 
 void BM_AssessTypedTextWithFivePercentErrors(benchmark::State& state) {
     std::mt19937 random(42);

@@ -12,10 +12,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Where an installed program's data lies, seen from the folder of its executable; the build
+// computes it from the install folders (GNUInstallDirs), so a relocated prefix still works.
+#ifdef KELVANE_DATA_FROM_BIN
+constexpr std::string_view kInstalledDataFromBin = KELVANE_DATA_FROM_BIN;
+#else
+constexpr std::string_view kInstalledDataFromBin = "../share/kelvane";
+#endif
+
 struct State {
     std::string programFolder = "./";
     std::string appName = kKelvaneName;
     std::string writableRoot;  // empty: decide from the program folder
+    // The program folder is an installed share folder: it belongs to the package, so nothing
+    // is ever written into it, even by a user (such as root) who could.
+    bool installed = false;
 };
 
 State& GetState() {
@@ -55,6 +66,7 @@ std::string DataPaths::ExecutablePath() {
 void DataPaths::InitForExecutable(const std::string& executablePath, std::string appName) {
     State& state = GetState();
     state.appName = std::move(appName);
+    state.installed = false;
     if (const char* forced = std::getenv("KELVANE_DATA_DIR"); forced && *forced) {
         state.programFolder = WithSlash(forced);
         return;
@@ -67,12 +79,14 @@ void DataPaths::InitForExecutable(const std::string& executablePath, std::string
         state.programFolder = WithSlash(exeFolder.string());
         return;
     }
-    fs::path share = exeFolder.parent_path() / "share" / "kelvane";
+    fs::path share = exeFolder / fs::path(kInstalledDataFromBin);
     state.programFolder = WithSlash(share.lexically_normal().string());
+    state.installed = true;
 }
 
 void DataPaths::SetProgramFolder(std::string folder) {
     GetState().programFolder = WithSlash(std::move(folder));
+    GetState().installed = false;
 }
 
 const std::string& DataPaths::ProgramFolder() {
@@ -101,9 +115,10 @@ std::string DataPaths::WritableFolder(std::string_view folder) {
         result = fs::path(state.writableRoot) / folder;
     } else {
         fs::path beside = fs::path(state.programFolder) / folder;
-        bool besideUsable = fs::is_directory(beside, ec)
-                                ? access(beside.c_str(), W_OK | X_OK) == 0
-                                : access(state.programFolder.c_str(), W_OK | X_OK) == 0;
+        bool besideUsable =
+            !state.installed &&
+            (fs::is_directory(beside, ec) ? access(beside.c_str(), W_OK | X_OK) == 0
+                                          : access(state.programFolder.c_str(), W_OK | X_OK) == 0);
         if (besideUsable) {
             result = beside;
         } else {

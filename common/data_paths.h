@@ -6,8 +6,8 @@
 /// Where the programs find their data. The program folder is the folder that holds the data
 /// folders ("config", "lessons", "pictures", "sounds", "charconfig", "text", "help"): the
 /// executable's own folder when it holds them (a build tree or a portable copy), otherwise the
-/// installed share folder (<prefix>/share/kelvane). The environment variable KELVANE_DATA_DIR,
-/// when set, names it directly.
+/// installed share folder (<prefix>/share/kelvane, found relative to the executable). The
+/// environment variable KELVANE_DATA_DIR, when set, names it directly.
 class DataPaths {
   public:
     /// Decides the program folder for the running executable. appName ("Kelvane", "Morvik")
@@ -25,7 +25,8 @@ class DataPaths {
     static std::string DataPath(std::string_view folder, std::string_view file);
 
     /// The folder for writable data such as "users", ending with "/": beside the program when
-    /// the program folder is writable, else under $XDG_DATA_HOME (~/.local/share)/<appName>.
+    /// the program folder is writable and not an installed share folder, else under
+    /// $XDG_DATA_HOME (~/.local/share)/<appName>.
     /// The folder is created when missing.
     static std::string WritableFolder(std::string_view folder);
     /// Puts writable data under root instead (tests).

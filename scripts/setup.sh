@@ -5,13 +5,15 @@ set -euo pipefail
 
 PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev
     libjpeg62-turbo-dev libsodium-dev libasound2-dev libx11-dev
     libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
     clang libclang-rt-14-dev
     fonts-liberation locales
+    poppler-utils  # pdftotext, pdfinfo and pdffonts read Morvik's PDF reports back in the tests
     xvfb xdotool x11-xkb-utils x11-utils matchbox-window-manager imagemagick
     pulseaudio libasound2-plugins  # a null sink for the sound-onset benchmark
+    dpkg-dev lintian desktop-file-utils appstream shared-mime-info  # the package and its checks
 )
 
 missing=()

@@ -4,7 +4,8 @@
 # ordinary user), the tests on a private X server (XKB layouts, end-to-end runs of the real
 # programs, a short startup benchmark), the core tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer and the threaded ones under ThreadSanitizer, and a short run of
-# every fuzz target. Every stage that selects tests fails when it selects none.
+# every fuzz target; the Debian package is built and checked with lintian. Every stage that
+# selects tests fails when it selects none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -21,10 +22,13 @@ scripts/build.sh
 skipped=$(mktemp -d)
 trap 'rm -rf "$skipped"' EXIT
 KELVANE_SKIPPED_TESTS=$skipped ctest --test-dir build --output-on-failure -j"$jobs" \
-    -LE 'xvfb|e2e|bench' --no-tests=error
+    -LE 'xvfb|e2e|bench|package' --no-tests=error
 
 step "Tests skipped for the superuser, as an ordinary user"
 scripts/rerun_skipped_unprivileged.sh "$skipped"
+
+step "Debian package: built from the build tree, checked with lintian"
+ctest --test-dir build --output-on-failure -L package --no-tests=error
 
 step "Tests on a private X server: layouts, end-to-end runs, startup benchmark"
 ctest --test-dir build --output-on-failure -j"$jobs" -L 'xvfb|e2e|bench' --no-tests=error

@@ -8,6 +8,7 @@
 #include "common/json_text.h"
 #include "common/product_version.h"
 #include "common/text_number.h"
+#include "tester/result_commands.h"
 #include "tester/test_data.h"
 #include "tester/test_record_file.h"
 #include "tester/text_file_reader.h"
@@ -15,7 +16,7 @@
 namespace {
 
 struct Options {
-    enum class Mode { Compare, Assess } mode = Mode::Compare;
+    enum class Mode { Compare, Assess, Pdf } mode = Mode::Compare;
     std::vector<std::string> files;
     std::optional<int> unit;
     std::optional<int> pointsPerError;
@@ -38,11 +39,13 @@ bool IsDecimal(std::string_view text) {
 // The options, or nothing with the reason in error.
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
     Options options;
-    if (args.empty() || (args[0] != "--compare" && args[0] != "--assess")) {
-        error = "expected --compare or --assess";
+    if (!IsMorvikCommandLine(args)) {
+        error = "expected --compare, --assess or --pdf";
         return std::nullopt;
     }
-    options.mode = args[0] == "--compare" ? Options::Mode::Compare : Options::Mode::Assess;
+    options.mode = args[0] == "--compare"  ? Options::Mode::Compare
+                   : args[0] == "--assess" ? Options::Mode::Assess
+                                           : Options::Mode::Pdf;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -79,10 +82,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             options.files.push_back(arg);
         }
     }
-    const std::size_t expected = options.mode == Options::Mode::Compare ? 2 : 1;
+    const std::size_t expected = options.mode == Options::Mode::Assess ? 1 : 2;
     if (options.files.size() != expected) {
         error = options.mode == Options::Mode::Compare ? "--compare needs two files"
-                                                       : "--assess needs one results file";
+                : options.mode == Options::Mode::Assess
+                    ? "--assess needs one results file"
+                    : "--pdf needs a results file and a PDF file";
+        return std::nullopt;
+    }
+    if (options.mode == Options::Mode::Pdf && options.json) {
+        error = "--json does not go with --pdf";
         return std::nullopt;
     }
     return options;
@@ -226,14 +235,15 @@ bool LoadComparison(const Options& options, TestData& data, std::ostream& err) {
     return true;
 }
 
-// Reads a results file as Load Results does.
+// Reads a results file as Load Results does, with its message when it cannot.
 bool LoadResults(const Options& options, TestData& data, std::ostream& err) {
     const std::string& path = options.files[0];
     data.fromTestDefinition = 0;
     data.Reset();
     try {
         if (!TestRecordFile::ReadRecords(path, data)) {
-            err << "morvik: cannot read " << PathText(path) << "\n";
+            err << "morvik: " << PathText(path) << ": " << ResultCommands::kCannotLoadMessage
+                << "\n";
             return false;
         }
     } catch (const FileError& error) {
@@ -248,15 +258,15 @@ bool LoadResults(const Options& options, TestData& data, std::ostream& err) {
 
 }  // namespace
 
-CommandLineModes MorvikCommandLineModes() {
+CommandLineModes MorvikCommandLineModes(ReportPdfWriter writePdf) {
     CommandLineModes modes("morvik", kMorvikName, std::string(kProductVersion),
                            "[TEST.mvkt | RESULTS.2mvk]");
-    auto run = [](std::string option) {
-        return [option](const std::vector<std::string>& arguments, std::ostream& out,
-                        std::ostream& err) {
+    auto run = [writePdf](std::string option) {
+        return [option, writePdf](const std::vector<std::string>& arguments, std::ostream& out,
+                                  std::ostream& err) {
             std::vector<std::string> args{option};
             args.insert(args.end(), arguments.begin(), arguments.end());
-            return RunMorvikCommandLine(args, out, err);
+            return RunMorvikCommandLine(args, out, err, writePdf);
         };
     };
     const std::string options =
@@ -266,20 +276,31 @@ CommandLineModes MorvikCommandLineModes() {
                run("--compare")});
     modes.Add({"--assess", "RESULTS.2mvk " + options,
                "assess a saved results file again and print the results", run("--assess")});
+    if (writePdf) {
+        modes.Add({"--pdf",
+                   "RESULTS.2mvk OUT.pdf [--unit strokes|words] [--points-per-error N] "
+                   "[--duration SECONDS]",
+                   "print the report of a saved results file to a PDF file, without a window",
+                   run("--pdf")});
+    }
     return modes;
 }
 
 bool IsMorvikCommandLine(const std::vector<std::string>& args) {
-    return !args.empty() && (args[0] == "--compare" || args[0] == "--assess");
+    return !args.empty() && (args[0] == "--compare" || args[0] == "--assess" || args[0] == "--pdf");
 }
 
-int RunMorvikCommandLine(const std::vector<std::string>& args, std::ostream& out,
-                         std::ostream& err) {
+int RunMorvikCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                         const ReportPdfWriter& writePdf) {
     std::string error;
-    const std::optional<Options> options = ParseOptions(args, error);
+    std::optional<Options> options = ParseOptions(args, error);
+    if (options && options->mode == Options::Mode::Pdf && !writePdf) {
+        options.reset();
+        error = "--pdf needs the window system's printing, which this build lacks";
+    }
     if (!options) {
         err << "morvik: " << error << "\n";
-        MorvikCommandLineModes().PrintUsage(err);
+        MorvikCommandLineModes(writePdf).PrintUsage(err);
         return 2;
     }
 
@@ -302,6 +323,15 @@ int RunMorvikCommandLine(const std::vector<std::string>& args, std::ostream& out
     }
     data.resultsAvailable = 1;
     const BasicResults results = data.ComputeBasicResults(options->unit.value_or(data.speedUnit));
+    if (options->mode == Options::Mode::Pdf) {
+        const std::string& pdf = options->files[1];
+        if (!writePdf(data, pdf)) {
+            err << "morvik: " << PathText(pdf) << ": " << ResultCommands::kCannotSaveMessage
+                << "\n";
+            return 1;
+        }
+        return 0;
+    }
     if (options->json) {
         PrintJson(*options, data, results, out);
     } else {

@@ -19,4 +19,9 @@ class ReplayTarget {
     /// Called on the user-interface thread: process one recorded event as if it had been
     /// typed, with the record's wParam and lParam.
     virtual void ReplayEvent(const KeystrokeRecord& record) = 0;
+    /// Called on the user-interface thread (posted by the worker) when the re-play has run to
+    /// the end of the log, after the worker cleared the re-play flags: the commands change.
+    /// A new re-play may have started meanwhile, so the flags, not this call, say the state.
+    /// A stopped re-play does not call it; the command that stopped it knows.
+    virtual void ReplayEnded() = 0;
 };

@@ -93,6 +93,8 @@ void ReplayWorker::Run(std::vector<KeystrokeRecord> log) {
     }
     data_.replayRunning = 0;
     data_.replayPaused = 0;
+    ReplayTarget* target = &target_;
+    target_.PostToViewThread([target] { target->ReplayEnded(); });
 }
 
 bool ReplayWorker::Deliver(const KeystrokeRecord& record) {

@@ -13,10 +13,11 @@
 
 /// Plays a run's keystroke log back into the typing view at its original speed: a worker
 /// thread waits each event's delay and hands the event to the view, which processes it on
-/// the user-interface thread while the worker waits for it. The state lives in the
-/// TestData's replayRunning and replayPaused flags, so the view commands that clear them end
-/// the re-play as Stop does. All public functions are called on the user-interface thread;
-/// the worker must go before the TestData, the target and the sleeper it was given.
+/// the user-interface thread while the worker waits for it; at the end of the log it posts
+/// the end notice there too. The state lives in the TestData's replayRunning and replayPaused
+/// flags, so the view commands that clear them end the re-play as Stop does. All public
+/// functions are called on the user-interface thread; the worker must go before the TestData,
+/// the target and the sleeper it was given.
 class ReplayWorker {
   public:
     /// Delays are waited in slices of this length, checking for a stop before each.

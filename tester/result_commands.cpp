@@ -6,12 +6,16 @@
 #include "common/data_paths.h"
 #include "common/file_error.h"
 #include "tester/save_file_choice.h"
+#include "tester/select_files_page_model.h"
 #include "tester/test_record_file.h"
 #include "tester/text_file_reader.h"
 
-ResultCommands::ResultCommands(TestData& data, TesterHost& host, MessageSink& messages,
-                               SettingsStore& settings, YesNoQuestion& questions)
-    : data_(data), host_(host), messages_(messages), settings_(settings), questions_(questions) {}
+ResultCommands::ResultCommands(const PageContext& context, TesterHost& host)
+    : context_(context),
+      data_(context.data),
+      host_(host),
+      messages_(context.messages),
+      questions_(context.questions) {}
 
 bool ResultCommands::CanLoadResults() const {
     return data_.running == 0 && data_.startDialogOpen == 0 && data_.replayRunning == 0;
@@ -55,36 +59,41 @@ std::optional<std::string> ResultCommands::SaveResults() {
     return path;
 }
 
-void ResultCommands::LoadResults() {
+std::optional<std::string> ResultCommands::LoadResults() {
     if (!CanLoadResults()) {
-        return;
+        return std::nullopt;
     }
     std::optional<std::string> chosen =
         host_.AskOpenFileName(kResultsFilter, InitialFileName("*.2mvk"));
-    if (chosen) {
-        LoadResultsFrom(*chosen);
+    if (chosen && LoadResultsFrom(*chosen)) {
+        return chosen;
     }
+    return std::nullopt;
 }
 
 bool ResultCommands::LoadResultsFrom(const std::string& path) {
-    data_.fromTestDefinition = 0;
-    data_.Reset();
-    bool read = false;
+    // The file is read into a copy (fields the file lacks keep their current values): a file
+    // that cannot be read or assessed leaves the current results, perhaps not yet saved, and
+    // the views and the title as they were.
+    TestData loaded = data_;
+    loaded.fromTestDefinition = 0;
+    loaded.Reset();
     try {
-        read = TestRecordFile::ReadRecords(path, data_);
-        if (!read) {
+        if (!TestRecordFile::ReadRecords(path, loaded)) {
             Warn(kCannotLoadMessage);
+            return false;
         }
     } catch (const FileError& error) {
         Warn(error.message());
+        return false;
     }
-    if (!read) {
-        // The counts were reset and the log may be half read: nothing left to show.
-        data_.resultsAvailable = 0;
-        data_.ClearAssessment();
+    const std::string original = TestData::ExtendOriginal(loaded.originalText, loaded.typedText);
+    if (!TestData::FitsAssessment(original, loaded.typedText)) {
+        Warn(TestData::kTooLongMessage);
         return false;
     }
 
+    data_ = std::move(loaded);
     host_.SetWindowTitle(std::string(kProductName) + " - " + path);
     if (data_.fromTestDefinition != 1) {
         data_.testId.clear();
@@ -96,8 +105,7 @@ bool ResultCommands::LoadResultsFrom(const std::string& path) {
     // Loaded results stand as after a run, whatever the previous results came from.
     data_.twoFilesMode = 0;
     data_.resultsAvailable = 1;
-    return AssessAndShow(TestData::ExtendOriginal(data_.originalText, data_.typedText),
-                         ResultsSheet::FinalSummary);
+    return AssessAndShow(original, ResultsSheet::FinalSummary);
 }
 
 bool ResultCommands::AssessAndShow(const std::string& original, ResultsSheet sheet) {
@@ -129,42 +137,39 @@ void ResultCommands::CompareTwoTextFiles() {
     if (!CanCompareTwoTextFiles()) {
         return;
     }
-    std::optional<ComparisonChoice> choice =
-        host_.AskComparisonFiles(settings_.ReadString("", kTwoFilesOriginalKey, ""),
-                                 settings_.ReadString("", kTwoFilesUserKey, ""));
-    if (!choice) {
+    // The sheet stores the two paths and applies the Characters page (the worth of the
+    // characters of the comparison) when it is confirmed.
+    std::unique_ptr<ParameterSheetModel> sheet = TesterSheets::SelectComparison(context_);
+    if (!host_.RunSheet(*sheet)) {
         return;
     }
-    settings_.WriteString("", kTwoFilesOriginalKey, choice->originalPath);
-    settings_.WriteString("", kTwoFilesUserKey, choice->alternativePath);
+    const auto& files = static_cast<const SelectFilesPageModel&>(
+        sheet->page(sheet->IndexOf(PageKind::SelectFiles)));
 
-    // Both files are read before anything changes, so a file that cannot be read leaves the
-    // current results as they were.
-    std::optional<std::string> original = TextFileReader::ReadText(choice->originalPath);
+    // Both files are read before anything changes, so a file that cannot be read (it went
+    // since the sheet looked) leaves the current results as they were.
+    std::optional<std::string> original = TextFileReader::ReadText(files.originalPath);
     std::optional<std::string> alternative =
-        original ? TextFileReader::ReadText(choice->alternativePath) : std::nullopt;
+        original ? TextFileReader::ReadText(files.alternativePath) : std::nullopt;
     if (!original || !alternative) {
         Warn(kCannotLoadMessage);
+        return;
+    }
+    if (!TestData::FitsAssessment(*original, *alternative)) {
+        Warn(TestData::kTooLongMessage);
         return;
     }
 
     data_.Reset();
     data_.fromTestDefinition = 0;
     host_.ShowAllowedKeys(false, false, false);
-    if (choice->keyboard) {
-        data_.keyboardTypeName = choice->keyboard->name;
-        data_.chars1 = choice->keyboard->chars1;
-        data_.chars2 = choice->keyboard->chars2;
-        data_.chars3 = choice->keyboard->chars3;
-        data_.chars4 = choice->keyboard->chars4;
-    }
     data_.originalText = std::move(*original);
     data_.typedText = std::move(*alternative);
     data_.durationSeconds = 0;
     host_.ShowOriginalText(data_.originalText);
     host_.ShowTypedText(data_.typedText);
-    host_.SetWindowTitle(std::string(kProductName) + " - " + choice->originalPath + " - " +
-                         choice->alternativePath);
+    host_.SetWindowTitle(std::string(kProductName) + " - " + files.originalPath + " - " +
+                         files.alternativePath);
     data_.twoFilesMode = 1;
     data_.resultsAvailable = 1;
     data_.paused = 0;

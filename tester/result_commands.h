@@ -5,15 +5,13 @@
 
 #include "common/message_sink.h"
 #include "common/product_version.h"
-#include "common/settings_store.h"
 #include "tester/test_data.h"
 #include "tester/tester_host.h"
+#include "tester/tester_sheets.h"
 
 /// The commands that make or keep results besides a typing run: Save Results, Load Results,
 /// Save User Text and Compare two text files. They work on the tester's one TestData and
 /// reach the window through the host; messages go to the sink under the product name.
-class YesNoQuestion;
-
 class ResultCommands {
   public:
     static constexpr const char* kProductName = kMorvikName;
@@ -25,11 +23,8 @@ class ResultCommands {
         "Program cannot save data on file. Check filename and permission, please.";
     static constexpr const char* kCannotLoadMessage =
         "The program cannot load the text from file. Check the file name, please.";
-    static constexpr const char* kTwoFilesOriginalKey = "TwoFilesOriginal";
-    static constexpr const char* kTwoFilesUserKey = "TwoFilesUser";
 
-    ResultCommands(TestData& data, TesterHost& host, MessageSink& messages, SettingsStore& settings,
-                   YesNoQuestion& questions);
+    ResultCommands(const PageContext& context, TesterHost& host);
 
     // Enabling. Commands that replace the texts or the log wait until a re-play has ended.
     bool CanLoadResults() const;
@@ -39,7 +34,8 @@ class ResultCommands {
 
     /// The file written, or nothing (cancelled, not replaced, or not written).
     std::optional<std::string> SaveResults();
-    void LoadResults();
+    /// The file loaded, or nothing (cancelled or not loaded).
+    std::optional<std::string> LoadResults();
     void SaveUserText();
     void CompareTwoTextFiles();
 
@@ -54,9 +50,9 @@ class ResultCommands {
     bool AssessAndShow(const std::string& original, ResultsSheet sheet);
     void Warn(const std::string& text);
 
+    PageContext context_;
     TestData& data_;
     TesterHost& host_;
     MessageSink& messages_;
-    SettingsStore& settings_;
     YesNoQuestion& questions_;
 };

@@ -1,6 +1,7 @@
 #include "tester/scoring.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -23,10 +24,12 @@ int Worth(char c, std::string_view chars2, std::string_view chars3, std::string_
 
 }  // namespace
 
-int CountPoints(std::string_view typed, const std::vector<CharClass>& charClasses,
-                std::string_view chars2, std::string_view chars3, std::string_view chars4) {
+std::vector<int> PointsOfCharacters(std::string_view typed,
+                                    const std::vector<CharClass>& charClasses,
+                                    std::string_view chars2, std::string_view chars3,
+                                    std::string_view chars4) {
     const std::size_t count = std::min(typed.size(), charClasses.size());
-    int points = 0;
+    std::vector<int> points(typed.size(), 0);
     int runWorth = 0;
     int runLength = 0;
     for (std::size_t i = 0; i < count; ++i) {
@@ -41,17 +44,24 @@ int CountPoints(std::string_view typed, const std::vector<CharClass>& charClasse
             runWorth = worth;
             runLength = 1;
         }
-        points += (worth == 2 && runLength > kFullWorthRun) ? 1 : worth;
+        points[i] = (worth == 2 && runLength > kFullWorthRun) ? 1 : worth;
     }
     return points;
 }
 
-int CountWrongCharacters(std::string_view typed, const std::vector<std::string>& omittedTexts,
-                         const std::vector<std::uint16_t>& omittedPositions,
-                         const std::vector<CharClass>& charClasses) {
+int CountPoints(std::string_view typed, const std::vector<CharClass>& charClasses,
+                std::string_view chars2, std::string_view chars3, std::string_view chars4) {
+    const std::vector<int> points = PointsOfCharacters(typed, charClasses, chars2, chars3, chars4);
+    return std::accumulate(points.begin(), points.end(), 0);
+}
+
+std::vector<int> WrongCharactersAt(std::string_view typed,
+                                   const std::vector<std::string>& omittedTexts,
+                                   const std::vector<std::uint16_t>& omittedPositions,
+                                   const std::vector<CharClass>& charClasses) {
     const std::size_t count = std::min(typed.size(), charClasses.size());
     const std::size_t omissions = std::min(omittedTexts.size(), omittedPositions.size());
-    int wrong = 0;
+    std::vector<int> wrong(typed.size(), 0);
     for (std::size_t i = 0; i < count; ++i) {
         switch (charClasses[i]) {
             case CharClass::Correct:
@@ -61,17 +71,25 @@ int CountWrongCharacters(std::string_view typed, const std::vector<std::string>&
                 const int less = charClasses[i] == CharClass::WrongCharAndOmission ? 1 : 0;
                 for (std::size_t k = 0; k < omissions; ++k) {
                     if (omittedPositions[k] == i) {
-                        wrong += static_cast<int>(omittedTexts[k].size()) - less;
+                        wrong[i] += static_cast<int>(omittedTexts[k].size()) - less;
                     }
                 }
                 break;
             }
             default:
-                ++wrong;
+                wrong[i] = 1;
                 break;
         }
     }
     return wrong;
+}
+
+int CountWrongCharacters(std::string_view typed, const std::vector<std::string>& omittedTexts,
+                         const std::vector<std::uint16_t>& omittedPositions,
+                         const std::vector<CharClass>& charClasses) {
+    const std::vector<int> wrong =
+        WrongCharactersAt(typed, omittedTexts, omittedPositions, charClasses);
+    return std::accumulate(wrong.begin(), wrong.end(), 0);
 }
 
 int TypedLength(std::string_view typed) {

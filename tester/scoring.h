@@ -16,11 +16,22 @@
 /// the fourth 2-point character in a row on, each counts 1 point only.
 int CountPoints(std::string_view typed, const std::vector<CharClass>& charClasses,
                 std::string_view chars2, std::string_view chars3, std::string_view chars4);
+/// What each typed character adds to CountPoints (0 for those it skips); the sum is
+/// CountPoints. A run of 2-point characters goes on across line breaks.
+std::vector<int> PointsOfCharacters(std::string_view typed,
+                                    const std::vector<CharClass>& charClasses,
+                                    std::string_view chars2, std::string_view chars3,
+                                    std::string_view chars4);
 
 /// The character-level error count of the words unit.
 int CountWrongCharacters(std::string_view typed, const std::vector<std::string>& omittedTexts,
                          const std::vector<std::uint16_t>& omittedPositions,
                          const std::vector<CharClass>& charClasses);
+/// What each typed character adds to CountWrongCharacters; the sum is CountWrongCharacters.
+std::vector<int> WrongCharactersAt(std::string_view typed,
+                                   const std::vector<std::string>& omittedTexts,
+                                   const std::vector<std::uint16_t>& omittedPositions,
+                                   const std::vector<CharClass>& charClasses);
 
 /// The length of the typed text with every CR LF counted as one character.
 int TypedLength(std::string_view typed);

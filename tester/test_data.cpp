@@ -67,9 +67,14 @@ std::string TestData::ExtendOriginal(std::string_view original, std::string_view
     return extended;
 }
 
+bool TestData::FitsAssessment(std::string_view original, std::string_view typed) {
+    return original.size() <= Assessment::kMaxTextLength &&
+           typed.size() <= Assessment::kMaxTextLength;
+}
+
 bool TestData::Assess(std::string_view original, std::string_view typed) {
     ClearAssessment();
-    if (original.size() > Assessment::kMaxTextLength || typed.size() > Assessment::kMaxTextLength) {
+    if (!FitsAssessment(original, typed)) {
         return false;
     }
     alignment = Assessment::Align(original, typed);

@@ -55,8 +55,11 @@ class TestData {
     /// the typed text, so that a typist who started the text again is compared with its start.
     static std::string ExtendOriginal(std::string_view original, std::string_view typed);
 
-    /// Aligns, classifies and counts. False, with every result cleared, when a text is longer
-    /// than the positions of the assessment can address (kTooLongMessage).
+    /// Whether Assess can take the two texts: neither is longer than the positions of the
+    /// assessment can address.
+    static bool FitsAssessment(std::string_view original, std::string_view typed);
+    /// Aligns, classifies and counts. False, with every result cleared, when the texts do not
+    /// fit the assessment (kTooLongMessage).
     bool Assess(std::string_view original, std::string_view typed);
     /// Empties the arrays of the assessment and zeroes its counts.
     void ClearAssessment();

@@ -21,6 +21,10 @@ enum class TesterCommand : int {
     ReplayStop = 32790,
     CreateTypingTest = 32793,
     LoadTypingTest = 32794,
+    /// The printed report in a preview window.
+    PrintPreview = 32795,
+    /// The printed report written to a PDF file.
+    PrintToPdf = 32796,
     About = 57664,
     Exit = 57665,
     Help = 57667,

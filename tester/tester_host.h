@@ -3,15 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "tester/keyboard_type.h"
-
-/// What the sheet "Select parameters for comparison" hands back.
-struct ComparisonChoice {
-    std::string originalPath;
-    std::string alternativePath;
-    /// The character-worth table chosen on the Characters page, if it was applied.
-    std::optional<KeyboardType> keyboard;
-};
+class ParameterSheetModel;
 
 /// The results sheets the commands open.
 enum class ResultsSheet {
@@ -33,9 +25,8 @@ class TesterHost {
     /// A save-file dialog; nothing when cancelled.
     virtual std::optional<std::string> AskSaveFileName(const std::string& filter,
                                                        const std::string& initialName) = 0;
-    /// The comparison sheet, starting with the two paths last used; nothing when cancelled.
-    virtual std::optional<ComparisonChoice> AskComparisonFiles(
-        const std::string& originalPath, const std::string& alternativePath) = 0;
+    /// Shows a parameter sheet modally; true when it was confirmed (its pages are applied then).
+    virtual bool RunSheet(ParameterSheetModel& sheet) = 0;
 
     virtual void SetWindowTitle(const std::string& title) = 0;
     /// The status panes "ARROWS", "ENTER" and "ERASE"; all false empties them.

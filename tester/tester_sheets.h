@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "tester/parameter_sheet_model.h"
+#include "tester/tester_host.h"
 
 class MessageSink;
 class PathSettings;
@@ -24,6 +25,8 @@ class TesterSheets {
   public:
     static constexpr const char* kNewTestCaption = "Set parameters for the new test";
     static constexpr const char* kStartCaption = "Set all these parameters";
+    static constexpr const char* kResultsCaption = "Final Summary";
+    static constexpr const char* kComparisonCaption = "Select parameters for comparison";
 
     /// Create a new Typing Test: Description, Controls, Characters, Calculation Rules and
     /// "Author Info", all editable.
@@ -33,4 +36,12 @@ class TesterSheets {
     /// Characters and Calculation Rules read-only, then the editable "User Info".
     static std::unique_ptr<ParameterSheetModel> Start(const PageContext& context,
                                                       bool fromDefinition);
+    /// Show Results, "Final Summary": Basic Results; the definition's Description for a test
+    /// from a definition; Controls; Characters; Calculation Rules and "User Info", all
+    /// read-only. Results of a comparison of two files (the Comparison sheet, or twoFilesMode)
+    /// show Basic Results and Characters only.
+    static std::unique_ptr<ParameterSheetModel> Results(const PageContext& context,
+                                                        ResultsSheet kind);
+    /// Compare two text files: Select Files and the editable Characters page.
+    static std::unique_ptr<ParameterSheetModel> SelectComparison(const PageContext& context);
 };

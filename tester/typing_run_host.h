@@ -4,14 +4,10 @@
 
 #include "tester/tester_host.h"
 
-class ParameterSheetModel;
-
 /// The tester's window as a typing run and the test-definition commands see it, besides what
 /// the results commands use.
 class TypingRunHost : public TesterHost {
   public:
-    /// Shows a parameter sheet modally; true when it was confirmed (its pages are applied then).
-    virtual bool RunSheet(ParameterSheetModel& sheet) = 0;
     /// The lower pane shows the typing view.
     virtual void ShowTypingView() = 0;
     /// Shows the Start dialog over the typing view and gives it the focus. Closing it in any

@@ -6,11 +6,15 @@
 #include <QTimer>
 
 #include <malloc.h>
+
+#include <algorithm>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -43,30 +47,59 @@
 #include "tutor/users/random_source.h"
 #include "tutor/users/removable_media_folder.h"
 #include "tutor/users/report_command.h"
+#include "tutor/users/session_holder.h"
 #include "tutor/users/sound_feedback.h"
 #include "tutor/users/stroke_log.h"
 #include "tutor/users/tutor_settings.h"
 #include "tutor/users/ui/linux_audio_output.h"
+#include "tutor/users/ui/session_lock_keeper.h"
 #include "tutor/users/user_profile.h"
+#include "tutor/users/user_session_lock.h"
+#include "tutor/users/users_folder_check.h"
+#include "tutor/users/users_folder_setting.h"
 
 namespace {
 
+// The users folder: --users-folder, else the setting (read as a path, never through the code
+// page), else defaultFolder.
+UsersFolderSetting::Choice ChooseUsersFolder(const std::optional<std::string>& option,
+                                             QtSettingsStore& settings,
+                                             const std::function<std::string()>& defaultFolder) {
+    const QString key = QString::fromLatin1(UsersFolderSetting::kSettingKey.data(),
+                                            UsersFolderSetting::kSettingKey.size());
+    const std::string setting = settings.settings().value(key).toString().toStdString();
+    return UsersFolderSetting::Decide(option, setting, defaultFolder);
+}
+
 // Modes besides --help and --version: option, its arguments, one line for the usage, and
 // the function that does the work without a window and returns the exit code.
-std::vector<CommandLineModes::Mode> ProgramModes() {
+std::vector<CommandLineModes::Mode> ProgramModes(const std::optional<std::string>& usersOption) {
     std::vector<CommandLineModes::Mode> modes;
-    modes.push_back(
-        {"--check-data", "[FOLDER]",
-         "check a data folder (default: the program's) and list every problem",
-         [](const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-             if (arguments.size() > 1) {
-                 err << "kelvane: --check-data takes at most one folder\n";
-                 return 1;
-             }
-             DataPaths::InitForExecutable(DataPaths::ExecutablePath(), kKelvaneName);
-             std::string folder = arguments.empty() ? DataPaths::ProgramFolder() : arguments[0];
-             return RunCheckData(folder, out);
-         }});
+    modes.push_back({"--check-data", "[FOLDER]",
+                     "check a data folder (default: the program's) and a users folder named by "
+                     "--users-folder or the setting UsersFolder, and list every problem",
+                     [usersOption](const std::vector<std::string>& arguments, std::ostream& out,
+                                   std::ostream& err) {
+                         if (arguments.size() > 1) {
+                             err << "kelvane: --check-data takes at most one folder\n";
+                             return 1;
+                         }
+                         DataPaths::InitForExecutable(DataPaths::ExecutablePath(), kKelvaneName);
+                         std::string folder =
+                             arguments.empty() ? DataPaths::ProgramFolder() : arguments[0];
+                         int result = RunCheckData(folder, out);
+                         // The program's own users folder is no concern of a data check (and is not
+                         // made for it); a classroom's shared one is.
+                         QtSettingsStore settings(QString::fromLatin1(kKelvaneName));
+                         const UsersFolderSetting::Choice users =
+                             ChooseUsersFolder(usersOption, settings, [] { return std::string(); });
+                         if (users.named) {
+                             SystemClock clock;
+                             result =
+                                 std::max(result, RunCheckUsersFolder(users.folder, clock, out));
+                         }
+                         return result;
+                     }});
     modes.push_back(
         {"--report", "RUN.stat [--json]",
          "print the figures, grades, character statistics and evaluation of a run",
@@ -89,11 +122,30 @@ void SetDialogFont() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CommandLineModes modes("kelvane", kKelvaneName, std::string(kProductVersion));
-    for (CommandLineModes::Mode& mode : ProgramModes()) {
+    // "--users-folder DIR" may stand before a mode or a file; the rest goes on to the modes
+    // and to Qt as it came.
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::string optionError;
+    const std::optional<std::string> usersOption =
+        UsersFolderSetting::TakeOption(arguments, optionError);
+    if (!optionError.empty()) {
+        std::cerr << "kelvane: " << optionError << "\n";
+        return 1;
+    }
+    std::vector<char*> argumentPointers{argv[0]};
+    for (std::string& argument : arguments) {
+        argumentPointers.push_back(argument.data());
+    }
+    argumentPointers.push_back(nullptr);
+    int argCount = static_cast<int>(argumentPointers.size()) - 1;
+    char** argValues = argumentPointers.data();
+
+    CommandLineModes modes("kelvane", kKelvaneName, std::string(kProductVersion),
+                           "[--users-folder DIR] [RUN.stat]");
+    for (CommandLineModes::Mode& mode : ProgramModes(usersOption)) {
         modes.Add(std::move(mode));
     }
-    if (std::optional<int> exitCode = modes.Run(argc, argv, std::cout, std::cerr)) {
+    if (std::optional<int> exitCode = modes.Run(argCount, argValues, std::cout, std::cerr)) {
         return *exitCode;
     }
 
@@ -108,7 +160,14 @@ int main(int argc, char** argv) {
     // to the system as soon as it is freed.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
-    QApplication app(argc, argv);
+    // QApplication takes its own options out of the arguments; files to open remain.
+    QApplication app(argCount, argValues);
+    std::vector<std::string> openFiles;
+    for (int i = 1; i < argCount; ++i) {
+        if (std::string_view(argValues[i]) != "--") {
+            openFiles.emplace_back(argValues[i]);
+        }
+    }
     QApplication::setOrganizationName(QStringLiteral("zuv SOFTWARE"));
     QApplication::setApplicationName(QString::fromLatin1(kKelvaneName));
     QApplication::setApplicationVersion(QString::fromLatin1(
@@ -146,6 +205,14 @@ int main(int argc, char** argv) {
     }
     boxes.SetNotePicture([&pictures] { return pictures.smallWindow().Decode(); });
     SetDialogFont();
+    // A classroom's shared users folder that is not there (the drive not connected) ends the
+    // program before anybody practises into a folder the class does not see.
+    const UsersFolderSetting::Choice users =
+        ChooseUsersFolder(usersOption, settings, [] { return DataPaths::WritableFolder("users"); });
+    if (!users.problem.empty()) {
+        boxes.ShowMessage(kKelvaneName, users.problem, MessageSink::Icon::Stop);
+        return 1;
+    }
     AppearancePictures appearance(picturesFolder, boxes);
 
     bool picturesLoaded = false;
@@ -164,8 +231,13 @@ int main(int argc, char** argv) {
     openAudio();
 
     SystemClock clock;
+    // The logged-in user's session lock in the users folder, kept alive by its heartbeat; it
+    // outlives the profile, whose last save at the end still needs it.
+    UserSessionLock sessionLock(users.folder, clock, SessionHolder::ThisProcess());
+    SessionLockKeeper sessionLockKeeper(sessionLock, boxes);
     RemovableMediaFolder diskette(&settings);
-    UserProfile profile(clock, DataPaths::WritableFolder("users"), diskette);
+    UserProfile profile(clock, users.folder, diskette);
+    profile.setSessionLock(&sessionLock);
     StrokeLog strokeLog(clock);
     LessonCourse course;
     Keyboard keyboard;
@@ -215,7 +287,7 @@ int main(int argc, char** argv) {
     frame.show();
     // The window's start runs from the event loop, so its dialogs open over the shown window
     // and an early end of the program leaves the loop.
-    QTimer::singleShot(0, &frame, [&commands] { commands.Start(); });
+    QTimer::singleShot(0, &frame, [&commands, &openFiles] { commands.Start(openFiles); });
     const int exitCode = QApplication::exec();
 
     frame.Detach();

@@ -1,6 +1,7 @@
 // Morvik, the typing tester.
 
 #include <QApplication>
+#include <QGuiApplication>
 
 #include <iostream>
 #include <optional>
@@ -15,11 +16,18 @@
 #include "tester/ui/c_main_frame.h"
 #include "tester/ui/morvik_icon.h"
 #include "tester/ui/qt_path_settings.h"
+#include "tester/ui/report_painter.h"
 #include "tester/ui/tester_services.h"
 
 int main(int argc, char** argv) {
+    // A report needs Qt's fonts and painting but no window and no display.
+    ReportPdfWriter writePdf = [&argc, argv](const TestData& data, const std::string& path) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return ReportPainter::WritePdf(data, path);
+    };
     if (std::optional<int> exitCode =
-            MorvikCommandLineModes().Run(argc, argv, std::cout, std::cerr)) {
+            MorvikCommandLineModes(writePdf).Run(argc, argv, std::cout, std::cerr)) {
         return *exitCode;
     }
 

@@ -70,3 +70,21 @@ TEST(DataPaths, WritableDataGoesToXdgWhenTheProgramFolderIsReadOnly) {
     EXPECT_TRUE(fs::is_directory(xdg.File("Kelvane/users")));
     chmod(dir.File("ro").c_str(), 0755);
 }
+
+// An installed share folder belongs to the package: even a user who may write there (root, or
+// a prefix in the user's own folders) gets the users folder in the XDG data folder.
+TEST(DataPaths, InstalledProgramNeverWritesIntoItsShareFolder) {
+    TempDir prefix, xdg;
+    fs::create_directories(prefix.File("usr/bin"));
+    fs::create_directories(prefix.File("usr/share/kelvane/config"));
+    setenv("XDG_DATA_HOME", xdg.path().c_str(), 1);
+    DataPaths::SetWritableRoot("");
+    DataPaths::InitForExecutable(prefix.File("usr/bin/kelvane"), "Kelvane");
+    ASSERT_EQ(DataPaths::ProgramFolder(), prefix.File("usr/share/kelvane/"));
+    EXPECT_EQ(DataPaths::WritableFolder("users"), xdg.File("Kelvane/users/"));
+    EXPECT_FALSE(fs::exists(prefix.File("usr/share/kelvane/users")));
+
+    // A folder named directly (a portable copy, --check-data FOLDER) is no installed one.
+    DataPaths::SetProgramFolder(prefix.File("usr/share/kelvane"));
+    EXPECT_EQ(DataPaths::WritableFolder("users"), prefix.File("usr/share/kelvane/users/"));
+}

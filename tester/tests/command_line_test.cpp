@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/testing/temp_dir.h"
+#include "tester/test_data.h"
 #include "tester/test_record_file.h"
 
 namespace {
@@ -38,6 +39,7 @@ class CommandLineTest : public testing::Test {
 TEST_F(CommandLineTest, RecognizesItsModes) {
     EXPECT_TRUE(IsMorvikCommandLine({"--compare", "a", "b"}));
     EXPECT_TRUE(IsMorvikCommandLine({"--assess", "r.2mvk"}));
+    EXPECT_TRUE(IsMorvikCommandLine({"--pdf", "r.2mvk", "r.pdf"}));
     EXPECT_FALSE(IsMorvikCommandLine({"test.mvkt"}));
     EXPECT_FALSE(IsMorvikCommandLine({}));
 }
@@ -155,7 +157,9 @@ TEST_F(CommandLineTest, UnreadableFilesEndWithStatusOne) {
 
     run = Morvik({"--assess", dir.File("absent.2mvk")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "morvik: cannot read " + dir.File("absent.2mvk") + "\n");
+    EXPECT_EQ(run.err, "morvik: " + dir.File("absent.2mvk") +
+                           ": The program cannot load the text from file. Check the file name, "
+                           "please.\n");
 
     run = Morvik({"--assess", dir.Write("damaged.2mvk", std::string("\x07\x00\x00\x00xx", 6))});
     EXPECT_EQ(run.status, 1);
@@ -180,6 +184,8 @@ TEST_F(CommandLineTest, MalformedCommandLinesEndWithStatusTwoAndTheUsage) {
         {"--compare", "a", "b", "--points-per-error", "x"},
         {"--compare", "a", "b", "--duration", "-5"},
         {"--compare", "a", "b", "--verbose"},
+        {"--pdf", "r.2mvk"},
+        {"--pdf", "r.2mvk", "r.pdf", "--json"},
         {"--grade", "a"}};
     for (const auto& args : malformed) {
         const Outcome run = Morvik(args);
@@ -187,6 +193,70 @@ TEST_F(CommandLineTest, MalformedCommandLinesEndWithStatusTwoAndTheUsage) {
         EXPECT_NE(run.err.find("Usage:"), std::string::npos);
         EXPECT_EQ(run.out, "");
     }
+}
+
+// --pdf with a writer that records what it was given.
+class PdfModeTest : public CommandLineTest {
+  protected:
+    PdfModeTest() {
+        TestData run;
+        run.originalText = "The quick brown fox jumps over the lazy dog.";
+        run.typedText = "The quick brpwn jumps over the lazy dog.";
+        run.durationSeconds = 60;
+        run.testId = "MV_from_a_plain_text";
+        EXPECT_TRUE(TestRecordFile::WriteRecords(run, results));
+    }
+
+    Outcome Pdf(std::vector<std::string> args, bool writes = true) {
+        const ReportPdfWriter writer = [this, writes](const TestData& data,
+                                                      const std::string& path) {
+            written.push_back(path + " " + data.typedText + " unit " +
+                              std::to_string(data.speedUnit) + " errors " +
+                              std::to_string(data.errorCount) + " id \"" + data.testId + "\"");
+            return writes;
+        };
+        std::ostringstream out;
+        std::ostringstream err;
+        args.insert(args.begin(), "--pdf");
+        const int status = RunMorvikCommandLine(args, out, err, writer);
+        return {status, out.str(), err.str()};
+    }
+
+    std::string results = dir.File("run.2mvk");
+    std::vector<std::string> written;
+};
+
+TEST_F(PdfModeTest, WritesTheReportOfTheAssessedResults) {
+    EXPECT_EQ(Pdf({results, dir.File("run.pdf")}).status, 0);
+    EXPECT_EQ(Pdf({"--unit", "strokes", results, dir.File("strokes.pdf")}).status, 0);
+    // As Load Results: assessed, and a run not from a test definition has no identifier.
+    EXPECT_EQ(written,
+              (std::vector<std::string>{
+                  dir.File("run.pdf") +
+                      " The quick brpwn jumps over the lazy dog. unit 1 errors 2 id \"\"",
+                  dir.File("strokes.pdf") +
+                      " The quick brpwn jumps over the lazy dog. unit 0 errors 2 id \"\""}));
+}
+
+TEST_F(PdfModeTest, FailuresEndWithStatusOneAndTheirMessage) {
+    Outcome run = Pdf({dir.File("absent.2mvk"), dir.File("out.pdf")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "morvik: " + dir.File("absent.2mvk") +
+                           ": The program cannot load the text from file. Check the file name, "
+                           "please.\n");
+    EXPECT_TRUE(written.empty());
+
+    run = Pdf({results, dir.File("out.pdf")}, false);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "morvik: " + dir.File("out.pdf") +
+                           ": Program cannot save data on file. Check filename and permission, "
+                           "please.\n");
+
+    // Without the window system's printing the mode is neither offered nor run.
+    std::ostringstream usage;
+    MorvikCommandLineModes().PrintUsage(usage);
+    EXPECT_EQ(usage.str().find("--pdf"), std::string::npos);
+    EXPECT_EQ(Morvik({"--pdf", results, dir.File("out.pdf")}).status, 2);
 }
 
 }  // namespace

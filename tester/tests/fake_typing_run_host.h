@@ -24,10 +24,6 @@ class FakeTypingRunHost final : public TypingRunHost {
         calls.push_back("save " + filter + " " + initialName);
         return Next(saveAnswers);
     }
-    std::optional<ComparisonChoice> AskComparisonFiles(const std::string&,
-                                                       const std::string&) override {
-        return std::nullopt;
-    }
     void SetWindowTitle(const std::string& text) override {
         title = text;
         calls.push_back("title " + text);

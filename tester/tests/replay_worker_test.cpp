@@ -68,6 +68,7 @@ class InlineTarget final : public ReplayTarget {
             onEvent(record);
         }
     }
+    void ReplayEnded() override { trace_.Add("end"); }
     std::function<void(const KeystrokeRecord&)> onEvent;
 
   private:
@@ -102,6 +103,12 @@ class ViewThreadTarget final : public ReplayTarget {
             trace_.Add("wrong thread");
         }
         trace_.Add("d" + std::string(1, static_cast<char>(record.wParam)));
+    }
+    void ReplayEnded() override {
+        if (std::this_thread::get_id() != thread_.get_id()) {
+            trace_.Add("wrong thread");
+        }
+        trace_.Add("end");
     }
 
     void SetBusy(bool busy) {
@@ -172,8 +179,8 @@ TEST(ReplayWorkerTest, WorkerWaitsEachDelayInSlicesAndDeliversInOrder) {
     ReplayWorker worker(data, target, sleeper);
     worker.Play();
     worker.Join();
-    EXPECT_EQ(trace.Entries(),
-              (Entries{"begin", "s100", "s100", "s50", "da", "db", "s100", "dc", "s99", "dd"}));
+    EXPECT_EQ(trace.Entries(), (Entries{"begin", "s100", "s100", "s50", "da", "db", "s100", "dc",
+                                        "s99", "dd", "end"}));
     EXPECT_EQ(sleeper.elapsedMs(), 449);
     EXPECT_EQ(data.replayRunning, 0);
     EXPECT_EQ(data.replayPaused, 0);
@@ -187,7 +194,7 @@ TEST(ReplayWorkerTest, WorkerTakesNegativeDelaysAsNone) {
     ReplayWorker worker(data, target, sleeper);
     worker.Play();
     worker.Join();
-    EXPECT_EQ(trace.Entries(), (Entries{"begin", "da", "db"}));
+    EXPECT_EQ(trace.Entries(), (Entries{"begin", "da", "db", "end"}));
 }
 
 TEST(ReplayWorkerTest, WorkerStopDuringALongDelayEndsWithinOneSlice) {
@@ -207,8 +214,10 @@ TEST(ReplayWorkerTest, WorkerStopDuringALongDelayEndsWithinOneSlice) {
     worker.Join();
     EXPECT_EQ(stoppedAt, 700);
     EXPECT_LE(sleeper.elapsedMs() - stoppedAt, ReplayWorker::kSliceMs);
+    // Nothing delivered, and no end notice: the stop came from the user-interface thread.
     for (const std::string& entry : trace.Entries()) {
         EXPECT_NE(entry[0], 'd');
+        EXPECT_NE(entry, "end");
     }
     EXPECT_EQ(data.replayRunning, 0);
 }
@@ -229,7 +238,7 @@ TEST(ReplayWorkerTest, WorkerPauseTakesEffectAfterTheRunningEventAndResumesWithT
     worker.Play();
     worker.Join();
     EXPECT_EQ(trace.Entries(), (Entries{"begin", "s100", "s100", "da", "s450", "s450", "s450",
-                                        "s100", "s50", "db"}));
+                                        "s100", "s50", "db", "end"}));
 }
 
 TEST(ReplayWorkerTest, WorkerEndsWhenAViewCommandClearsTheFlags) {
@@ -259,7 +268,7 @@ TEST(ReplayWorkerTest, WorkerDeliversEveryEventOnTheViewThread) {
         worker.Play();
         worker.Join();
     }
-    EXPECT_EQ(trace.Entries(), (Entries{"begin", "s100", "s20", "dx", "s5", "dy", "dz"}));
+    EXPECT_EQ(trace.Entries(), (Entries{"begin", "s100", "s20", "dx", "s5", "dy", "dz", "end"}));
     EXPECT_EQ(data.replayRunning, 0);
 }
 
@@ -308,7 +317,8 @@ TEST(ReplayWorkerTest, WorkerCanPlayAgainRightAfterAStop) {
     // The first worker may still be in its slice: it has to end before the second starts.
     worker.Play();
     worker.Join();
-    EXPECT_EQ(trace.Entries(), (Entries{"begin", "s100", "begin", "s100", "s100", "s100", "da"}));
+    EXPECT_EQ(trace.Entries(),
+              (Entries{"begin", "s100", "begin", "s100", "s100", "s100", "da", "end"}));
 }
 
 TEST(ReplayWorkerTest, CommandsAreEnabledByTheReplayState) {

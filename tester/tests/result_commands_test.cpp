@@ -2,15 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "common/compressed_line_file.h"
 #include "common/data_paths.h"
 #include "common/memory_settings_store.h"
 #include "common/testing/recording_message_sink.h"
 #include "common/testing/temp_dir.h"
+#include "tester/keyboard_type_file.h"
+#include "tester/path_settings.h"
+#include "tester/select_files_page_model.h"
 #include "tester/test_record_file.h"
 #include "tester/tests/scripted_yes_no_question.h"
 
@@ -29,10 +34,23 @@ class FakeHost final : public TesterHost {
         calls.push_back("save " + filter + " " + initialName);
         return Next(saveAnswers);
     }
-    std::optional<ComparisonChoice> AskComparisonFiles(
-        const std::string& originalPath, const std::string& alternativePath) override {
-        calls.push_back("compare " + originalPath + " | " + alternativePath);
-        return comparison;
+    // The comparison sheet: the Select Files page starts with what it shows, gets the two
+    // files of the test typed in, and OK is pressed; no files given is Cancel.
+    bool RunSheet(ParameterSheetModel& sheet) override {
+        calls.push_back("sheet " + sheet.caption());
+        auto& files =
+            static_cast<SelectFilesPageModel&>(sheet.page(sheet.IndexOf(PageKind::SelectFiles)));
+        calls.push_back("compare " + files.originalPath + " | " + files.alternativePath);
+        if (!comparison) {
+            return false;
+        }
+        files.originalPath = comparison->first;
+        files.alternativePath = comparison->second;
+        if (std::optional<ParameterSheetModel::Problem> problem = sheet.Confirm(0)) {
+            calls.push_back("refused " + problem->problem.message);
+            return false;
+        }
+        return true;
     }
     void SetWindowTitle(const std::string& title) override { calls.push_back("title " + title); }
     void ShowAllowedKeys(bool arrows, bool enter, bool erase) override {
@@ -50,7 +68,7 @@ class FakeHost final : public TesterHost {
 
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
-    std::optional<ComparisonChoice> comparison;
+    std::optional<std::pair<std::string, std::string>> comparison;
     std::vector<std::string> calls;
 
   private:
@@ -71,9 +89,7 @@ bool Readable(const std::string& path) {
 
 class ResultCommandsTest : public testing::Test {
   protected:
-    ResultCommandsTest() : commands(data, host, messages, settings, questions) {
-        DataPaths::SetProgramFolder(dir.path());
-    }
+    ResultCommandsTest() : commands(context, host) { DataPaths::SetProgramFolder(dir.path()); }
 
     // A finished run against a text with one wrong letter and a skipped word.
     void FinishRun() {
@@ -101,7 +117,9 @@ class ResultCommandsTest : public testing::Test {
     FakeHost host;
     RecordingMessageSink messages;
     MemorySettingsStore settings;
+    MemoryPathSettings paths;
     ScriptedYesNoQuestion questions;
+    PageContext context{data, settings, paths, messages, questions};
     ResultCommands commands;
 };
 
@@ -191,23 +209,62 @@ TEST_F(ResultCommandsTest, LoadedResultsKeepTheTestIdOnlyWhenTheyCameFromATestDe
     }
 }
 
-TEST_F(ResultCommandsTest, LoadResultsThatCannotBeReadLeaveNoResults) {
-    FinishRun();
-    host.openAnswers = {dir.File("absent.2mvk")};
-    commands.LoadResults();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"The program cannot load the text from file. "
-                                                   "Check the file name, please."});
-    EXPECT_EQ(data.resultsAvailable, 0);
-    EXPECT_EQ(data.testId, "-111");
-    EXPECT_TRUE(data.keystrokeLog.empty());
+// A file that cannot be read, a damaged one, and one too long to assess: each shows its
+// message and leaves the current results, which may not have been saved yet, as they were.
+TEST_F(ResultCommandsTest, LoadResultsThatFailKeepThePreviousResults) {
+    TestData tooLong;
+    tooLong.originalText = std::string(70000, 'a');
+    tooLong.typedText = "aaa";
+    ASSERT_TRUE(TestRecordFile::WriteRecords(tooLong, dir.File("long.2mvk")));
+    const std::string damaged =
+        dir.Write("damaged.2mvk", std::string("\x05\x00\x00\x00garbage", 11));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {dir.File("absent.2mvk"),
+         "The program cannot load the text from file. Check the file name, please."},
+        {damaged, ""},
+        {dir.File("long.2mvk"), TestData::kTooLongMessage}};
+    for (const auto& [path, message] : cases) {
+        SCOPED_TRACE(path);
+        data = TestData();
+        FinishRun();
+        data.testId = "MV_kept";
+        data.twoFilesMode = 1;
+        const TestData before = data;
+        messages.messages.clear();
+        host.calls.clear();
+        host.openAnswers = {path};
+        commands.LoadResults();
+
+        ASSERT_EQ(messages.messages.size(), 1u);
+        if (message.empty()) {
+            EXPECT_NE(messages.messages[0].text.find("damaged.2mvk"), std::string::npos);
+        } else {
+            EXPECT_EQ(messages.messages[0].text, message);
+        }
+        // Only the dialog was asked: no title, no views, no results sheet.
+        EXPECT_EQ(host.calls.size(), 1u);
+        EXPECT_EQ(data.resultsAvailable, 1);
+        EXPECT_EQ(data.twoFilesMode, 1);
+        EXPECT_EQ(data.testId, "MV_kept");
+        EXPECT_EQ(data.originalText, before.originalText);
+        EXPECT_EQ(data.typedText, before.typedText);
+        EXPECT_EQ(data.keystrokeLog, before.keystrokeLog);
+        EXPECT_EQ(data.errorCount, before.errorCount);
+        EXPECT_EQ(data.classification.charClasses, before.classification.charClasses);
+    }
 }
 
-TEST_F(ResultCommandsTest, DamagedResultsShowTheFileError) {
-    const std::string path = dir.Write("damaged.2mvk", std::string("\x05\x00\x00\x00garbage", 11));
-    EXPECT_FALSE(commands.LoadResultsFrom(path));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_NE(messages.messages[0].text.find("damaged.2mvk"), std::string::npos);
-    EXPECT_EQ(data.resultsAvailable, 0);
+TEST_F(ResultCommandsTest, FieldsMissingFromTheFileKeepTheirValues) {
+    data.nickname = "kim";
+    data.pointsPerError = 50;
+    // A results file with the typed text only (record 8).
+    const std::string path = dir.Write(
+        "partial.2mvk", CompressedLineFile::Encode({"8:>>>><<>>>", "typed", ">>>><<>>>"}));
+    ASSERT_TRUE(commands.LoadResultsFrom(path));
+    EXPECT_EQ(data.typedText, "typed");
+    EXPECT_EQ(data.nickname, "kim");
+    EXPECT_EQ(data.pointsPerError, 50);
+    EXPECT_EQ(data.resultsAvailable, 1);
 }
 
 TEST_F(ResultCommandsTest, SaveUserTextWritesTheTypedBytesAsTheyAre) {
@@ -229,12 +286,16 @@ TEST_F(ResultCommandsTest, SaveUserTextWritesTheTypedBytesAsTheyAre) {
 TEST_F(ResultCommandsTest, ComparisonTakesBothFilesAsTheyAre) {
     const std::string original = dir.Write("original.txt", "Tab\there  and\r\nthere \r\n");
     const std::string alternative = dir.Write("typed.txt", "Tab\there  and\r\nthere \r\n");
-    settings.WriteString("", "TwoFilesOriginal", "last original");
-    settings.WriteString("", "TwoFilesUser", "last typed");
-    ComparisonChoice choice{original, alternative, KeyboardType::BuiltInDefault()};
-    choice.keyboard->name = "chosen";
-    choice.keyboard->chars2 = "T";
-    host.comparison = choice;
+    paths.WritePath("", "TwoFilesOriginal", "last original");
+    paths.WritePath("", "TwoFilesUser", "last typed");
+    // The Characters page of the sheet applies the table the "keyboard" setting names.
+    KeyboardType chosen = KeyboardType::BuiltInDefault();
+    chosen.name = "chosen";
+    chosen.chars2 = "T";
+    dir.Write("charconfig/.keep", "");
+    ASSERT_TRUE(KeyboardTypeFile::Write(chosen, dir.File("charconfig/chosen.nchrs")));
+    settings.WriteString("", "keyboard", "chosen");
+    host.comparison = {original, alternative};
     data.durationSeconds = 300;
     commands.CompareTwoTextFiles();
 
@@ -247,21 +308,38 @@ TEST_F(ResultCommandsTest, ComparisonTakesBothFilesAsTheyAre) {
     EXPECT_EQ(data.keyboardTypeName, "chosen");
     EXPECT_EQ(data.chars2, "T");
     EXPECT_EQ(data.ComputeBasicResults(TestData::kWordsUnit).netSpeed, 0.0f);
-    EXPECT_EQ(settings.ReadString("", "TwoFilesOriginal", ""), original);
-    EXPECT_EQ(settings.ReadString("", "TwoFilesUser", ""), alternative);
+    EXPECT_EQ(paths.ReadPath("", "TwoFilesOriginal", ""), original);
+    EXPECT_EQ(paths.ReadPath("", "TwoFilesUser", ""), alternative);
     EXPECT_EQ(host.calls,
               (std::vector<std::string>{
-                  "compare last original | last typed", "keys ---", "original " + data.originalText,
-                  "typed " + data.typedText, "title Morvik - " + original + " - " + alternative,
-                  "busy", "idle", "assessed " + data.typedText, "results comparison"}));
+                  "sheet Select parameters for comparison", "compare last original | last typed",
+                  "keys ---", "original " + data.originalText, "typed " + data.typedText,
+                  "title Morvik - " + original + " - " + alternative, "busy", "idle",
+                  "assessed " + data.typedText, "results comparison"}));
     EXPECT_FALSE(commands.CanSaveResults());
     EXPECT_TRUE(commands.CanSaveUserText());
+}
+
+// Paths are UTF-8 from the dialog to the settings and the title; the code page of the texts
+// would turn "ž" into two other letters.
+TEST_F(ResultCommandsTest, ComparisonKeepsPathsAsTheyAre) {
+    const std::string original = dir.Write("\xC5\xBE-original.txt", "abc");
+    const std::string alternative = dir.Write("\xC5\xBE-typed.txt", "abd");
+    host.comparison = {original, alternative};
+    commands.CompareTwoTextFiles();
+    EXPECT_EQ(paths.ReadPath("", "TwoFilesOriginal", ""), original);
+    EXPECT_EQ(paths.ReadPath("", "TwoFilesUser", ""), alternative);
+    EXPECT_FALSE(settings.Contains("", "TwoFilesOriginal"));
+    EXPECT_NE(std::find(host.calls.begin(), host.calls.end(),
+                        "title Morvik - " + original + " - " + alternative),
+              host.calls.end());
+    EXPECT_EQ(data.typedText, "abd");
 }
 
 TEST_F(ResultCommandsTest, ComparisonIsNotExtended) {
     const std::string original = dir.Write("original.txt", "abc def");
     const std::string alternative = dir.Write("typed.txt", "abc def abc def");
-    host.comparison = ComparisonChoice{original, alternative, std::nullopt};
+    host.comparison = {original, alternative};
     commands.CompareTwoTextFiles();
     EXPECT_EQ(data.alignment.originalMarks.size(), 7u);
     EXPECT_EQ(data.classification.charClasses[7], CharClass::NotAssessed);
@@ -270,13 +348,26 @@ TEST_F(ResultCommandsTest, ComparisonIsNotExtended) {
 TEST_F(ResultCommandsTest, ComparisonWithAnUnreadableFileChangesNothing) {
     FinishRun();
     const TestData before = data;
-    host.comparison =
-        ComparisonChoice{dir.Write("original.txt", "abc"), dir.File("absent.txt"), std::nullopt};
+    host.comparison = {dir.Write("original.txt", "abc"), dir.File("absent.txt")};
     commands.CompareTwoTextFiles();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"The program cannot load the text from file. "
-                                                   "Check the file name, please."});
+    // The sheet refused OK and stayed open; here that is the end of it.
+    EXPECT_EQ(host.calls.back(),
+              "refused The program cannot load the text from file. Check the file name, please.");
     EXPECT_EQ(data.typedText, before.typedText);
     EXPECT_EQ(data.keystrokeLog, before.keystrokeLog);
+    EXPECT_EQ(data.twoFilesMode, 0);
+    EXPECT_EQ(paths.ReadPath("", "TwoFilesUser", "none"), "none");
+}
+
+TEST_F(ResultCommandsTest, ComparisonOfTextsTooLongToAssessChangesNothing) {
+    FinishRun();
+    const TestData before = data;
+    host.comparison = {dir.Write("original.txt", std::string(70000, 'a')),
+                       dir.Write("typed.txt", "aaa")};
+    commands.CompareTwoTextFiles();
+    EXPECT_EQ(Messages(), std::vector<std::string>{TestData::kTooLongMessage});
+    EXPECT_EQ(data.typedText, before.typedText);
+    EXPECT_EQ(data.resultsAvailable, 1);
     EXPECT_EQ(data.twoFilesMode, 0);
 }
 
@@ -286,7 +377,8 @@ TEST_F(ResultCommandsTest, CancelledDialogsDoNothing) {
     commands.LoadResults();
     commands.SaveUserText();
     commands.CompareTwoTextFiles();
-    EXPECT_EQ(host.calls.size(), 4u);
+    // Three dialogs, and the comparison sheet with what it showed.
+    EXPECT_EQ(host.calls.size(), 5u);
     EXPECT_EQ(data.resultsAvailable, 1);
     EXPECT_FALSE(data.keystrokeLog.empty());
 }
@@ -306,16 +398,6 @@ TEST_F(ResultCommandsTest, CommandsAreEnabledByTheTesterState) {
     }
     data.replayRunning = 1;
     EXPECT_FALSE(commands.CanLoadResults());
-}
-
-TEST_F(ResultCommandsTest, ResultsTooLongToAssessAreRefused) {
-    TestData run;
-    run.originalText = std::string(70000, 'a');
-    run.typedText = "aaa";
-    ASSERT_TRUE(TestRecordFile::WriteRecords(run, dir.File("long.2mvk")));
-    EXPECT_FALSE(commands.LoadResultsFrom(dir.File("long.2mvk")));
-    EXPECT_EQ(Messages(), std::vector<std::string>{TestData::kTooLongMessage});
-    EXPECT_EQ(data.resultsAvailable, 0);
 }
 
 }  // namespace

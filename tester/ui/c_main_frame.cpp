@@ -23,11 +23,14 @@
 #include "common/ui/qt_message_sink.h"
 #include "common/ui/qt_text.h"
 #include "common/ui/show_help.h"
+#include "tester/assessed_text.h"
 #include "tester/locale_table.h"
 #include "tester/replay_worker.h"
+#include "tester/report_commands.h"
 #include "tester/result_commands.h"
 #include "tester/test_data.h"
 #include "tester/test_definition_commands.h"
+#include "tester/tester_sheets.h"
 #include "tester/typing_run.h"
 #include "tester/ui/c_orig_text_view.h"
 #include "tester/ui/c_parameter_sheet.h"
@@ -37,6 +40,7 @@
 #include "tester/ui/c_user_text_view.h"
 #include "tester/ui/display_font.h"
 #include "tester/ui/morvik_icon.h"
+#include "tester/ui/qt_report_output.h"
 #include "tester/ui/qt_yes_no_question.h"
 #include "tester/ui/tester_command_icon.h"
 #include "tester/ui/tester_file_dialogs.h"
@@ -84,7 +88,11 @@ CMainFrame::CMainFrame(const TesterServices& services, QWidget* parent)
     TypingRunHost& host = *this;
     run_ = std::make_unique<TypingRun>(context, host, clock_);
     definitions_ = std::make_unique<TestDefinitionCommands>(context, *run_, host, clock_);
-    results_ = std::make_unique<ResultCommands>(data_, host, messages_, settings_, questions_);
+    results_ = std::make_unique<ResultCommands>(context, host);
+    reportOutput_ = std::make_unique<QtReportOutput>(this);
+    reports_ = std::make_unique<ReportCommands>(data_, host, *reportOutput_, messages_, questions_);
+    ReplayTarget& target = *this;
+    replay_ = std::make_unique<ReplayWorker>(data_, target, sleeper_);
 
     BuildMenus();
     BuildToolBar();
@@ -104,6 +112,9 @@ CMainFrame::CMainFrame(const TesterServices& services, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
+    // The re-play's worker ends before the views it types into go.
+    replay_->Stop();
+    replay_->Join();
     // The views go with the window; nothing may reach them from the run afterwards.
     userTextView_->SetRun(nullptr);
 }
@@ -161,6 +172,10 @@ void CMainFrame::BuildMenus() {
     file->addSeparator();
     AddCommand(file, tr("&Print Results"), TesterCommand::PrintResults,
                tr("Print the results and the assessed text"));
+    AddCommand(file, tr("Print Pre&view"), TesterCommand::PrintPreview,
+               tr("Show the printed results on the screen"));
+    AddCommand(file, tr("Print to P&DF..."), TesterCommand::PrintToPdf,
+               tr("Write the printed results to a PDF file"));
     // The recent files come in between, with a separator of their own.
     file->addSeparator();
     exitSeparator_ = file->addSeparator();
@@ -317,7 +332,8 @@ void CMainFrame::ApplyDisplay() {
         DisplayFont::ToColor(display_.markingColor, desktop.color(QPalette::Text));
     origTextView_->SetColors(text, background, marking);
     userTextView_->SetColors(text, background);
-    resultTextView_->update();
+    resultTextView_->setFont(font);
+    resultTextView_->SetColors(text, background, marking);
 }
 
 int CMainFrame::OriginalViewHeight(int windowHeight) {
@@ -345,10 +361,6 @@ QAction* CMainFrame::Action(TesterCommand command) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
-void CMainFrame::NotAvailable() {
-    messages_.ShowMessage(kProductName, "Not available yet", MessageSink::Icon::Information);
-}
-
 void CMainFrame::OnCommand(TesterCommand command) {
     switch (command) {
         case TesterCommand::Start:
@@ -368,6 +380,59 @@ void CMainFrame::OnCommand(TesterCommand command) {
                 FileUsed(*path);
             }
             break;
+        case TesterCommand::LoadResults:
+            if (std::optional<std::string> path = results_->LoadResults()) {
+                FileUsed(*path);
+            }
+            break;
+        case TesterCommand::SaveUserText:
+            results_->SaveUserText();
+            break;
+        case TesterCommand::CompareTextFiles:
+            results_->CompareTwoTextFiles();
+            break;
+        case TesterCommand::ShowResults:
+            // The sheet itself leaves out the test's pages for the results of a comparison.
+            if (run_->CanShowResults()) {
+                ShowResults(ResultsSheet::FinalSummary);
+            }
+            break;
+        case TesterCommand::PrintResults:
+            reports_->PrintResults();
+            break;
+        case TesterCommand::PrintPreview:
+            reports_->PrintPreview();
+            break;
+        case TesterCommand::PrintToPdf:
+            reports_->PrintToPdf();
+            break;
+        case TesterCommand::ReplayPlay:
+            replay_->Play();
+            break;
+        case TesterCommand::ReplayPause:
+            replay_->Pause();
+            break;
+        case TesterCommand::ReplayStop:
+            if (ReplayWorker::CanStop(data_)) {
+                EndReplay();
+                RefreshAssessedView();
+                ShowResultTextView();
+            }
+            break;
+        case TesterCommand::UserText:
+            if (data_.resultsAvailable != 0) {
+                EndReplay();
+                ShowUserTextView();
+                userTextView_->SetText(data_.typedText);
+            }
+            break;
+        case TesterCommand::TextAfterAssessment:
+            if (data_.resultsAvailable != 0) {
+                EndReplay();
+                RefreshAssessedView();
+                ShowResultTextView();
+            }
+            break;
         case TesterCommand::Font:
             ChooseFont();
             break;
@@ -385,9 +450,6 @@ void CMainFrame::OnCommand(TesterCommand command) {
             return;
         case TesterCommand::Help:
             ShowHelp(this, kProductName, settings_, messages_);
-            return;
-        default:
-            NotAvailable();
             return;
     }
     UpdateCommands();
@@ -427,7 +489,9 @@ void CMainFrame::UpdateCommands() {
     enable(TesterCommand::SaveResults, results_->CanSaveResults());
     enable(TesterCommand::SaveUserText, results_->CanSaveUserText());
     enable(TesterCommand::CompareTextFiles, results_->CanCompareTwoTextFiles());
-    enable(TesterCommand::PrintResults, data_.resultsAvailable != 0);
+    enable(TesterCommand::PrintResults, reports_->CanPrint());
+    enable(TesterCommand::PrintPreview, reports_->CanPrint());
+    enable(TesterCommand::PrintToPdf, reports_->CanPrint());
     enable(TesterCommand::UserText, data_.resultsAvailable != 0);
     enable(TesterCommand::TextAfterAssessment, data_.resultsAvailable != 0);
     enable(TesterCommand::ReplayPlay, ReplayWorker::CanPlay(data_));
@@ -500,12 +564,6 @@ std::optional<std::string> CMainFrame::AskSaveFileName(const std::string& filter
     return fileDialogs_.AskSaveFileName(this, filter, initialName);
 }
 
-std::optional<ComparisonChoice> CMainFrame::AskComparisonFiles(const std::string&,
-                                                               const std::string&) {
-    // The comparison sheet comes with the results display.
-    return std::nullopt;
-}
-
 void CMainFrame::SetWindowTitle(const std::string& title) {
     // The title holds a path: UTF-8, not code-page text.
     setWindowTitle(PathToQString(title));
@@ -527,15 +585,47 @@ void CMainFrame::SetBusy(bool busy) {
     origTextView_->SetBusy(busy);
 }
 
-void CMainFrame::ShowAssessedText(const std::string& typedText) {
-    // Until the assessed-text view draws the marks, the typed text stays in the typing view.
-    userTextView_->SetText(typedText);
-    resultTextView_->update();
+void CMainFrame::ShowAssessedText(const std::string& /*typedText*/) {
+    // The assessment is of the typed text the data holds.
+    RefreshAssessedView();
+    ShowResultTextView();
+    UpdateCommands();
 }
 
-void CMainFrame::ShowResults(ResultsSheet /*sheet*/) {
-    // The "Final Summary" sheet comes with the results display; the results are available
-    // (F6, Save Results) and the typed text shown.
+void CMainFrame::RefreshAssessedView() {
+    resultTextView_->SetAssessedText(AssessedText::From(data_), data_.speedUnit);
+}
+
+void CMainFrame::ShowResults(ResultsSheet sheet) {
+    UpdateCommands();
+    const PageContext context{data_, settings_, paths_, messages_, questions_};
+    std::unique_ptr<ParameterSheetModel> model = TesterSheets::Results(context, sheet);
+    RunSheet(*model);
+    // The Basic Results page may have changed the unit of the figures beside the lines.
+    resultTextView_->SetUnit(data_.speedUnit);
+    UpdateCommands();
+}
+
+void CMainFrame::EndReplay() {
+    replay_->Stop();
+}
+
+void CMainFrame::BeginReplay() {
+    lowerPane_->setCurrentWidget(userTextView_);
+    userTextView_->SetText("");
+    // The keys stay away from the typing view while the log types into it.
+    origTextView_->setFocus();
+}
+
+void CMainFrame::PostToViewThread(std::function<void()> task) {
+    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+}
+
+void CMainFrame::ReplayEvent(const KeystrokeRecord& record) {
+    userTextView_->ApplyMessage(record.message, record.wParam, record.lParam);
+}
+
+void CMainFrame::ReplayEnded() {
     UpdateCommands();
 }
 
@@ -645,6 +735,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    replay_->Stop();
+    replay_->Join();
     runTimer_->stop();
     lockTimer_->stop();
     origTextView_->StopFollowing();

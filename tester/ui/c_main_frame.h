@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,7 +14,9 @@
 #include "tester/display_settings.h"
 #include "tester/lock_key_leds.h"
 #include "tester/recent_file_list.h"
+#include "tester/replay_target.h"
 #include "tester/tester_command.h"
+#include "tester/thread_sleeper.h"
 #include "tester/typing_run_host.h"
 #include "tester/ui/tester_services.h"
 
@@ -29,15 +32,18 @@ class QSplitter;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
+class QtReportOutput;
+class ReplayWorker;
+class ReportCommands;
 class ResultCommands;
 class TestDefinitionCommands;
 class TypingRun;
 
 /// Morvik's main window: menus, toolbar and status bar around the original text above and
-/// the typing view or the assessed text below. It carries the typing run (TypingRun) and the
-/// test-definition and results commands out on its views; commands whose work is not there
-/// yet say so and change nothing.
-class CMainFrame final : public QMainWindow, private TypingRunHost {
+/// the typing view or the assessed text below. It carries the typing run (TypingRun), the
+/// test-definition, results and report commands and the re-play (ReplayWorker) out on its
+/// views.
+class CMainFrame final : public QMainWindow, private TypingRunHost, private ReplayTarget {
     Q_OBJECT
 
   public:
@@ -104,6 +110,9 @@ class CMainFrame final : public QMainWindow, private TypingRunHost {
 
     const DisplaySettings& display() const { return display_; }
     TypingRun& run() { return *run_; }
+    /// Where the report goes (tests choose the printer through it).
+    QtReportOutput& reportOutput() { return *reportOutput_; }
+    ReplayWorker& replay() { return *replay_; }
     WindowPlacement& placement() { return placement_; }
     MessageSink& messages() { return messages_; }
 
@@ -117,8 +126,7 @@ class CMainFrame final : public QMainWindow, private TypingRunHost {
                                                const std::string& initialName) override;
     std::optional<std::string> AskSaveFileName(const std::string& filter,
                                                const std::string& initialName) override;
-    std::optional<ComparisonChoice> AskComparisonFiles(const std::string& originalPath,
-                                                       const std::string& alternativePath) override;
+    bool RunSheet(ParameterSheetModel& sheet) override;
     void SetWindowTitle(const std::string& title) override;
     void ShowAllowedKeys(bool arrows, bool enter, bool erase) override;
     void ShowOriginalText(const std::string& text) override;
@@ -126,8 +134,12 @@ class CMainFrame final : public QMainWindow, private TypingRunHost {
     void SetBusy(bool busy) override;
     void ShowAssessedText(const std::string& typedText) override;
     void ShowResults(ResultsSheet sheet) override;
+    // ReplayTarget
+    void BeginReplay() override;
+    void PostToViewThread(std::function<void()> task) override;
+    void ReplayEvent(const KeystrokeRecord& record) override;
+    void ReplayEnded() override;
     // TypingRunHost
-    bool RunSheet(ParameterSheetModel& sheet) override;
     void ShowTypingView() override;
     void ShowStartDialog() override;
     std::string TypedText() override;
@@ -151,7 +163,10 @@ class CMainFrame final : public QMainWindow, private TypingRunHost {
     void ChooseFont();
     void ChooseColor(bool marking);
     void ShowAbout();
-    void NotAvailable();
+    /// The assessed-text view shows the last assessment of the typed text.
+    void RefreshAssessedView();
+    /// Stop, User Text and Text after Assessment end a re-play; its worker notices.
+    void EndReplay();
 
     SettingsStore& settings_;
     PathSettings& paths_;
@@ -166,6 +181,10 @@ class CMainFrame final : public QMainWindow, private TypingRunHost {
     std::unique_ptr<TypingRun> run_;
     std::unique_ptr<TestDefinitionCommands> definitions_;
     std::unique_ptr<ResultCommands> results_;
+    std::unique_ptr<QtReportOutput> reportOutput_;
+    std::unique_ptr<ReportCommands> reports_;
+    ThreadSleeper sleeper_;
+    std::unique_ptr<ReplayWorker> replay_;
     RecentFileList recentFiles_;
     DisplaySettings display_;
     WindowPlacement placement_;

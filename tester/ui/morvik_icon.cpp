@@ -5,13 +5,10 @@
 #include <QPixmap>
 #include <QRadialGradient>
 
-namespace {
-
-QPixmap Draw(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+void PaintMorvikIcon(QPainter& painter, qreal size) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a grid of 64 units.
     painter.scale(size / 64.0, size / 64.0);
 
     const QColor dark(0x7A, 0x2E, 0x1E);
@@ -53,15 +50,18 @@ QPixmap Draw(int size) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(dark);
     painter.drawEllipse(QPointF(32, 37), 3, 3);
-    return pixmap;
+    painter.restore();
 }
-
-}  // namespace
 
 QIcon MorvikIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(Draw(size));
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        PaintMorvikIcon(painter, size);
+        painter.end();
+        icon.addPixmap(pixmap);
     }
     return icon;
 }

@@ -78,7 +78,7 @@ MainFrameCommands::DroppedFile MainFrameCommands::ClassifyDroppedFile(std::strin
     return DroppedFile::Other;
 }
 
-void MainFrameCommands::Start() {
+void MainFrameCommands::Start(const std::vector<std::string>& openFiles) {
     s_.layouts.RememberUserLayout();
     s_.sound.ApplySettings(s_.settings);
     if (s_.session.state().initialTestRunning) {
@@ -87,8 +87,13 @@ void MainFrameCommands::Start() {
         return;
     }
     ApplyKeyboard();
-    if (!finished_) {
+    if (finished_) {
+        return;
+    }
+    if (openFiles.empty()) {
         ChooseLesson();
+    } else {
+        DropFiles(openFiles);
     }
 }
 

@@ -91,8 +91,9 @@ class MainFrameCommands final : public EndOfLessonActions {
 
     /// The window has been created and shown: the user's own layout is remembered, then a new
     /// user gets the initial test and the keyboard, a known user the keyboard and the lesson
-    /// chooser.
-    void Start();
+    /// chooser. Files named on the command line (a results file double-clicked in the file
+    /// manager) are taken as if dropped on the window, in place of the lesson chooser.
+    void Start(const std::vector<std::string>& openFiles = {});
 
     /// Whether a command can be used now: during the initial test only "&End of Test".
     bool IsEnabled(TutorCommand command) const;

@@ -1,9 +1,12 @@
 #include "tutor/users/login_dialog_model.h"
 
+#include "common/code_page.h"
 #include "common/message_sink.h"
 #include "tutor/users/info_box_prompts.h"
+#include "tutor/users/session_holder.h"
 #include "tutor/users/user_name.h"
 #include "tutor/users/user_profile.h"
+#include "tutor/users/user_session_lock.h"
 
 namespace {
 
@@ -88,6 +91,10 @@ void LoginDialogModel::ok() {
         focus_ = Focus::Name;
         return;
     }
+    // Before anything of the user is read or copied into the users folder.
+    if (!takeSessionLock()) {
+        return;
+    }
     if (profile_.load(nameText_, diskMode_)) {
         if (profile_.checkPassword(passwordText_)) {
             // Someone who first typed an unknown name and then picked an existing user is not
@@ -97,6 +104,9 @@ void LoginDialogModel::ok() {
         } else {
             prompts_.ShowInfo(kWrongPassword);
             focus_ = Focus::Password;
+            if (UserSessionLock* lock = profile_.sessionLock()) {
+                lock->Release();
+            }
         }
         return;
     }
@@ -117,6 +127,76 @@ void LoginDialogModel::ok() {
     repeatVisible_ = true;
     repeatText_.clear();
     focus_ = Focus::Repeat;
+}
+
+bool LoginDialogModel::takeSessionLock() {
+    UserSessionLock* lock = profile_.sessionLock();
+    if (lock == nullptr) {
+        return true;
+    }
+    const UserSessionLock::Result result = lock->Acquire(nameText_);
+    switch (result.outcome) {
+        case UserSessionLock::Outcome::Acquired:
+            return true;
+        case UserSessionLock::Outcome::ReadOnlyFolder:
+            // Nothing can be written there, so nothing can be overwritten either.
+            messages_.ShowMessage(kCaption, readOnlyUsersFolderText(lock->usersFolder()),
+                                  MessageSink::Icon::Warning);
+            return true;
+        case UserSessionLock::Outcome::HeldElsewhere:
+            messages_.ShowMessage(
+                kCaption,
+                loggedInElsewhereText(nameText_, result.holder,
+                                      result.holder.SameComputer(SessionHolder::ThisProcess())),
+                MessageSink::Icon::Stop);
+            break;
+        case UserSessionLock::Outcome::Failed:
+            messages_.ShowMessage(kCaption,
+                                  unusableUsersFolderText(lock->usersFolder(), result.error),
+                                  MessageSink::Icon::Stop);
+            break;
+    }
+    focus_ = Focus::Name;
+    return false;
+}
+
+std::string LoginDialogModel::loggedInElsewhereText(std::string_view name,
+                                                    const SessionHolder& holder,
+                                                    bool thisComputer) {
+    const std::string host = CodePage::Program().FromUtf8(holder.host);
+    std::string where;
+    if (host.empty()) {
+        where = "on another computer";
+    } else if (thisComputer) {
+        where = "on this computer (\"" + host + "\"), in another Kelvane window";
+    } else {
+        where = "on the computer \"" + host + "\"";
+    }
+    return "The user \"" + std::string(name) + "\" is already logged in " + where +
+           ".\nA user can work in one place at a time, so that no results are overwritten: "
+           "log out there first.\n(A computer switched off without logging out frees the user "
+           "after " +
+           std::to_string(UserSessionLock::kStaleAfterSeconds / 60) + " minutes.)";
+}
+
+std::string LoginDialogModel::readOnlyUsersFolderText(std::string_view folder) {
+    return "The users folder \"" + CodePage::Program().FromUtf8(folder) +
+           "\" cannot be written.\nYou can practise, but your results will not be saved.";
+}
+
+std::string LoginDialogModel::unusableUsersFolderText(std::string_view folder,
+                                                      std::string_view error) {
+    return "The users folder \"" + CodePage::Program().FromUtf8(folder) + "\" cannot be used (" +
+           std::string(error) + ").\nAsk the person who looks after the computers to check it.";
+}
+
+std::string LoginDialogModel::sessionTakenOverText(std::string_view name,
+                                                   const SessionHolder& holder) {
+    const std::string host = CodePage::Program().FromUtf8(holder.host);
+    const std::string where = host.empty() ? "on another computer" : "on \"" + host + "\"";
+    return "The user \"" + std::string(name) + "\" has been logged in " + where +
+           " while this computer was out of touch with the users folder.\nNothing of this "
+           "session is saved any more. Close Kelvane here and go on there.";
 }
 
 void LoginDialogModel::exit() {

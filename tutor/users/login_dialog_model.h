@@ -10,6 +10,7 @@
 class InfoBoxPrompts;
 class MessageSink;
 class UserProfile;
+struct SessionHolder;
 
 /// What the login dialog ("Identify yourself") knows and decides: the list of known users and
 /// its default entry, the name and password fields, the checks of OK (name rules, password,
@@ -55,6 +56,15 @@ class LoginDialogModel {
     static constexpr const char* kDisketteError =
         "Error!\nThe program is unable to load data from a diskette.";
 
+    /// The session lock's answers (a users folder shared by several computers).
+    /// loggedInElsewhereText names the user and where the user is logged in.
+    static std::string loggedInElsewhereText(std::string_view name, const SessionHolder& holder,
+                                             bool thisComputer);
+    static std::string readOnlyUsersFolderText(std::string_view folder);
+    static std::string unusableUsersFolderText(std::string_view folder, std::string_view error);
+    /// When a session learns that its lock was taken over (holder: the new one).
+    static std::string sessionTakenOverText(std::string_view name, const SessionHolder& holder);
+
     /// The profile, messages and prompts must outlive the dialog.
     LoginDialogModel(UserProfile& profile, MessageSink& messages, InfoBoxPrompts& prompts);
 
@@ -98,6 +108,9 @@ class LoginDialogModel {
 
   private:
     void fillList();
+    /// Takes the session lock of the typed name when the profile has a session lock; false
+    /// (with a message) when the user is logged in elsewhere or the folder cannot be used.
+    bool takeSessionLock();
 
     UserProfile& profile_;
     MessageSink& messages_;

@@ -58,7 +58,7 @@ void PrintText(const ResultsDialogModel& model, bool haveTexts, const std::strin
         << "\n";
     out << "Characters\t\tTotal Time " << model.totalTimeText()
         << "\tCopied: " << model.copiedShareText() << "\tTotal: " << model.totalCharactersText()
-        << "\tNow: " << model.strokesText() << "\tErors: " << model.errorsText() << "\n";
+        << "\tNow: " << model.strokesText() << "\tErrors: " << model.errorsText() << "\n";
     out << "Grades\t\t\tspeed " << g.speed << ", errors " << g.error << ", rhythm " << g.rhythm
         << ", completion " << g.completion << "\n";
 

@@ -93,6 +93,17 @@ bool UserName::EqualIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && StartsWithIgnoringCase(a, b);
 }
 
+std::string UserName::FoldCase(std::string_view name) {
+    const CodePage& page = CodePage::Program();
+    std::string folded(name);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (std::optional<unsigned char> lower = page.ByteOf(FoldedAt(name, i))) {
+            folded[i] = static_cast<char>(*lower);
+        }
+    }
+    return folded;
+}
+
 bool UserName::StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (prefix.size() > text.size()) {
         return false;

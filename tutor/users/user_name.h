@@ -18,6 +18,9 @@ class UserName {
     static std::string Clean(std::string_view name);
 
     static bool EqualIgnoringCase(std::string_view a, std::string_view b);
+    /// The name in small letters (of the code page), so that names equal ignoring letter case
+    /// give one text; a letter whose small form the page lacks stays as it is.
+    static std::string FoldCase(std::string_view name);
     static bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 
     /// A name that names a file inside its folder: not empty, no "/", no "..", no NUL.

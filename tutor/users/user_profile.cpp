@@ -12,6 +12,7 @@
 #include "common/file_error.h"
 #include "tutor/users/password_hash.h"
 #include "tutor/users/user_name.h"
+#include "tutor/users/user_session_lock.h"
 
 namespace fs = std::filesystem;
 
@@ -243,7 +244,7 @@ bool UserProfile::save(const std::string& basePath, bool force) {
     if (!modified_ && !force) {
         return true;
     }
-    if (basePath.empty() || !UserName::IsSafe(name_)) {
+    if (basePath.empty() || !UserName::IsSafe(name_) || !MayWriteUsersFolder(basePath, name_)) {
         return false;
     }
     if (!PasswordHash::IsHash(password_)) {
@@ -270,8 +271,16 @@ bool UserProfile::copyFromDiskette(std::string_view name) {
     // A user new to this computer keeps the letter case of the diskette's file.
     std::optional<std::string> local = UserName::FindBase(usersFolder_, name, kDataExtension);
     std::string to = local ? *local : usersFolder_ + fs::path(from).filename().string();
+    if (!MayWriteUsersFolder(to, name)) {
+        return false;
+    }
     CopyFileAtomically(from + std::string(kDetailsExtension), to + std::string(kDetailsExtension));
     return CopyFileAtomically(from + std::string(kDataExtension), to + std::string(kDataExtension));
+}
+
+bool UserProfile::MayWriteUsersFolder(const std::string& basePath, std::string_view name) const {
+    const bool inUsersFolder = basePath.compare(0, usersFolder_.size(), usersFolder_) == 0;
+    return sessionLock_ == nullptr || !inUsersFolder || sessionLock_->Holds(name);
 }
 
 bool UserProfile::saveToDiskette(std::string_view name) {

@@ -9,6 +9,8 @@
 #include "tutor/users/diskette_folder.h"
 #include "tutor/users/lesson_result.h"
 
+class UserSessionLock;
+
 /// The logged-in user of the tutor: login data, course choice, settings text, personal details
 /// and the best result of every lesson reached. A user owns two files in the users folder,
 /// name + ".dat" (login, course, settings, results) and name + ".dit" (details), and can carry
@@ -39,6 +41,13 @@ class UserProfile {
     void setDisketteFolder(const DisketteFolder& diskette) { diskette_ = &diskette; }
 
     const std::string& usersFolder() const { return usersFolder_; }
+
+    /// The program's session lock of the users folder (none: no locking, as in most tests).
+    /// With one, the login takes the user's lock and the user's files in the users folder are
+    /// written only while this program holds it, so a session taken over elsewhere can no
+    /// longer overwrite the results of the new one. The lock must outlive its use here.
+    void setSessionLock(UserSessionLock* lock) { sessionLock_ = lock; }
+    UserSessionLock* sessionLock() const { return sessionLock_; }
     /// The users folder plus the file name of name, without extension; an existing file whose
     /// name differs only in letter case is taken. Empty for a name that IsSafe refuses.
     std::string userPath(std::string_view name) const;
@@ -110,10 +119,13 @@ class UserProfile {
 
   private:
     void clearForLoad(std::string_view name);
+    /// Whether the user's files in the users folder may be written at basePath.
+    bool MayWriteUsersFolder(const std::string& basePath, std::string_view name) const;
 
     const Clock& clock_;
     std::string usersFolder_;
     const DisketteFolder* diskette_;
+    UserSessionLock* sessionLock_ = nullptr;
 
     std::string password_;
     std::string name_;

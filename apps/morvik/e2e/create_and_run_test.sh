@@ -109,6 +109,12 @@ sleep 0.5
 e2e_screenshot "end-of-time.png" >/dev/null
 e2e_keys Return
 sleep 0.5
+# The results follow: the Final Summary, closed with Esc.
+e2e_wait_window '^Final Summary$' 15 >/dev/null
+sleep 0.5
+e2e_screenshot "final-summary-after-run.png" >/dev/null
+e2e_keys Escape
+sleep 0.5
 
 # --- Save Results ---------------------------------------------------------------------------
 e2e_activate "$window"

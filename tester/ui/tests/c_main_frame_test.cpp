@@ -206,6 +206,8 @@ class MorvikMainFrameTest : public QObject {
                                              "&Compare two text files=32782",
                                              "-",
                                              "&Print Results=32775",
+                                             "Print Pre&view=32795",
+                                             "Print to P&DF...=32796",
                                              "-",
                                              "E&xit=57665"};
         QTest::newRow("Practice") << "&Practice"
@@ -292,29 +294,31 @@ class MorvikMainFrameTest : public QObject {
         QCOMPARE(frame.Action(TesterCommand::Start)->toolTip(), QString("Start (F2)"));
     }
 
-    void CommandsOfTheResultsDisplaySayNotAvailable_data() {
+    void CommandsThatNeedResultsDoNothingWithoutThem_data() {
         QTest::addColumn<int>("command");
-        for (TesterCommand command : {TesterCommand::LoadResults, TesterCommand::SaveUserText,
-                                      TesterCommand::CompareTextFiles, TesterCommand::PrintResults,
-                                      TesterCommand::ShowResults, TesterCommand::UserText,
-                                      TesterCommand::TextAfterAssessment, TesterCommand::ReplayPlay,
-                                      TesterCommand::ReplayPause, TesterCommand::ReplayStop}) {
+        for (TesterCommand command :
+             {TesterCommand::SaveResults, TesterCommand::SaveUserText, TesterCommand::PrintResults,
+              TesterCommand::PrintPreview, TesterCommand::PrintToPdf, TesterCommand::ShowResults,
+              TesterCommand::UserText, TesterCommand::TextAfterAssessment,
+              TesterCommand::ReplayPlay, TesterCommand::ReplayPause, TesterCommand::ReplayStop}) {
             QTest::newRow(QByteArray::number(static_cast<int>(command)).constData())
                 << static_cast<int>(command);
         }
     }
 
-    void CommandsOfTheResultsDisplaySayNotAvailable() {
+    void CommandsThatNeedResultsDoNothingWithoutThem() {
         QFETCH(int, command);
         Services s;
         CMainFrame frame(s.Get());
         frame.show();
+        QVERIFY(!frame.Action(static_cast<TesterCommand>(command))->isEnabled());
+        // Even when carried out (a key the menu did not stop): no dialog, no message.
         frame.OnCommand(static_cast<TesterCommand>(command));
-        QCOMPARE(s.messages.messages.size(), 1u);
-        QCOMPARE(s.messages.messages[0].caption, std::string("Morvik"));
-        QCOMPARE(s.messages.messages[0].text, std::string("Not available yet"));
-        QVERIFY(frame.isVisible());
+        QVERIFY(s.messages.messages.empty());
+        QVERIFY(s.dialogs.asked.empty());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(frame.IsUserTextViewShown());
+        QCOMPARE(s.data.replayRunning, 0);
     }
 
     void CommandsAreEnabledByTheState() {
@@ -562,7 +566,15 @@ class MorvikMainFrameTest : public QObject {
         QVERIFY(!frame.Action(TesterCommand::Pause)->isChecked());
         TypeSlowly(frame, s.clock, "i.");
 
+        // The results follow the run: "Final Summary", then the assessed text.
+        QString summary;
+        WhenModal<CParameterSheet>([&summary](CParameterSheet* sheet) {
+            summary = sheet->windowTitle();
+            sheet->reject();
+        });
         QTest::keyClick(frame.userTextView(), Qt::Key_F2);
+        QCOMPARE(summary, QString("Final Summary"));
+        QVERIFY(!frame.IsUserTextViewShown());
         QCOMPARE(s.data.running, 0);
         QCOMPARE(s.data.resultsAvailable, 1);
         QCOMPARE(s.data.typedText, std::string("Abc def.\r\nGhi."));

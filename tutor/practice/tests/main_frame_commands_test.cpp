@@ -420,6 +420,26 @@ TEST(MainFrameStart, NewUserWithoutACourseGetsTheDefaultOne) {
     EXPECT_EQ(f.layouts.active, "00000409");
 }
 
+// A results file double-clicked in the file manager: shown as when dropped, and no lesson
+// chooser in front of it.
+TEST(MainFrameStart, FileNamedOnTheCommandLineIsOpenedInsteadOfTheLessonChooser) {
+    CommandsFixture f;
+    StrokeLog saved(f.clock);
+    saved.Start(0, "eva", 1.5, 120, 6, "Home row");
+    saved.Add('a', 'a', 300);
+    const std::string path = f.folder.File("monday.stat");
+    ASSERT_TRUE(saved.saveStat(path));
+    f.commands->Start({path});
+    EXPECT_EQ(f.events, (Events{"Layout 00000409", "Appearance standard", "Results"}));
+    EXPECT_EQ(f.dialogs.shownRecordCounts, (std::vector<std::size_t>{1}));
+    EXPECT_FALSE(f.state().runActive);
+
+    // Anything else is refused as a dropped file would be.
+    CommandsFixture g;
+    g.commands->Start({g.folder.Write("photo.jpg", "x")});
+    EXPECT_EQ(g.MessageTexts(), (std::vector<std::string>{MainFrameCommands::kFormatsOnly}));
+}
+
 TEST(MainFrameStart, KnownUserWhoCancelsTheChooserStaysIdle) {
     CommandsFixture f;
     f.commands->Start();

@@ -7,14 +7,10 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace {
-
-/// The sizes the desktop is offered; each is drawn when asked for.
-constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
-void Draw(QPainter& painter, int size) {
+void PaintKelvaneIcon(QPainter& painter, qreal size) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(Qt::NoPen);
     const qreal s = size;
 
     // The side of the cap, then its top face a little higher.
@@ -31,18 +27,28 @@ void Draw(QPainter& painter, int size) {
     face.setColorAt(1.0, QColor(0x2F, 0x83, 0x97));
     painter.fillPath(topPath, face);
 
+    // The letter's outline, centred on the face by its own bounds (a font's line box would
+    // put it too low).
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(qMax(6, static_cast<int>(s * 0.50)));
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(top, Qt::AlignCenter, QStringLiteral("K"));
+    QPainterPath letter;
+    letter.addText(0, 0, font, QStringLiteral("K"));
+    const QRectF bounds = letter.boundingRect();
+    letter.translate(top.center() - bounds.center());
+    painter.fillPath(letter, Qt::white);
 
     // The home-row bump that lets a finger find the key.
     painter.setPen(
         QPen(QColor(255, 255, 255, 200), qMax(1.0, s * 0.04), Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(s * 0.40, s * 0.68), QPointF(s * 0.60, s * 0.68));
+    painter.restore();
 }
+
+namespace {
+
+/// The sizes the desktop is offered; each is drawn when asked for.
+constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 /// Draws the icon whenever a size of it is wanted, so that no pixmaps of it are kept: the
 /// seven sizes would hold about 360 kB for the whole run.
@@ -53,7 +59,7 @@ class KelvaneIconEngine final : public QIconEngine {
         painter->save();
         painter->translate(rect.x() + (rect.width() - size) / 2,
                            rect.y() + (rect.height() - size) / 2);
-        Draw(*painter, size);
+        PaintKelvaneIcon(*painter, size);
         painter->restore();
     }
 

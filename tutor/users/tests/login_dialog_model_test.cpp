@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "common/compressed_line_file.h"
@@ -11,6 +13,7 @@
 #include "tutor/users/password_hash.h"
 #include "tutor/users/tests/users_test_support.h"
 #include "tutor/users/user_profile.h"
+#include "tutor/users/user_session_lock.h"
 
 namespace fs = std::filesystem;
 
@@ -348,6 +351,168 @@ TEST_F(LoginDialogModelTest, MissingMediumIsADisketteError) {
     dialog.loadFromDiskette();
     EXPECT_FALSE(dialog.diskMode());
     EXPECT_EQ(MessageTexts().size(), 2u);
+}
+
+// Two tutors on one shared users folder, as in a classroom: each has its profile, its session
+// lock and its login dialog.
+class SharedUsersFolderTest : public testing::Test {
+  protected:
+    struct Tutor {
+        Tutor(const std::string& host, SharedUsersFolderTest& room)
+            : lock(room.users.path(), room.clock, Computer(host),
+                   [](std::int64_t) { return true; }),
+              profile(room.clock, room.users.path(), room.diskette),
+              dialog(profile, messages, prompts) {
+            profile.setSessionLock(&lock);
+            dialog.open();
+        }
+        void LogIn(const std::string& name, const std::string& password) {
+            dialog.setNameText(name);
+            dialog.setPasswordText(password);
+            dialog.setRepeatText(password);
+            dialog.ok();
+        }
+
+        UserSessionLock lock;
+        UserProfile profile;
+        RecordingMessageSink messages;
+        FakeInfoBoxPrompts prompts;
+        LoginDialogModel dialog;
+    };
+
+    static SessionHolder Computer(const std::string& host) {
+        SessionHolder holder;
+        holder.host = host;
+        holder.machineId = "machine-" + host;
+        holder.bootId = "boot";
+        holder.pid = 100;
+        return holder;
+    }
+    void AddUser(const TempDir& folder, const std::string& name, const std::string& password) {
+        WriteLineFile(folder.File(name + ".dat"),
+                      DatLines(name, *PasswordHash::Hash(password), {"1700000000:2.50:180:60:1:"}));
+    }
+
+    FakeClock clock;
+    TempDir users;
+    TempDir media;
+    FixedDisketteFolder diskette{media.path()};
+};
+
+TEST_F(SharedUsersFolderTest, SecondLoginOfAUserIsRefusedNamingTheComputer) {
+    AddUser(users, "anna", "aaaa");
+    Tutor first("lab-01", *this);
+    Tutor second("lab-02", *this);
+    first.LogIn("anna", "aaaa");
+    ASSERT_EQ(first.dialog.result(), LoginDialogModel::Result::Ok);
+
+    second.LogIn("Anna", "aaaa");
+    EXPECT_EQ(second.dialog.result(), LoginDialogModel::Result::Open);
+    EXPECT_EQ(second.dialog.focus(), LoginDialogModel::Focus::Name);
+    ASSERT_EQ(second.messages.messages.size(), 1u);
+    EXPECT_EQ(second.messages.messages[0].caption, "Kelvane");
+    EXPECT_EQ(second.messages.messages[0].text,
+              "The user \"Anna\" is already logged in on the computer \"lab-01\".\nA user can "
+              "work in one place at a time, so that no results are overwritten: log out there "
+              "first.\n(A computer switched off without logging out frees the user after 3 "
+              "minutes.)");
+    // The refused program has not read the user.
+    EXPECT_EQ(second.profile.resultCount(), 0u);
+
+    // Once the first program has ended, the user may log in on the second.
+    first.lock.Release();
+    second.LogIn("Anna", "aaaa");
+    EXPECT_EQ(second.dialog.result(), LoginDialogModel::Result::Ok);
+    EXPECT_EQ(second.profile.resultCount(), 1u);
+}
+
+// Two pupils registering the same new name at the same moment: the second is refused even
+// though the first has not saved anything yet.
+TEST_F(SharedUsersFolderTest, NewNameRegisteredElsewhereIsRefused) {
+    Tutor first("lab-01", *this);
+    Tutor second("lab-02", *this);
+    first.LogIn("zoe", "zzzz");
+    ASSERT_EQ(first.dialog.result(), LoginDialogModel::Result::Ok);
+    ASSERT_TRUE(first.dialog.newUser());
+
+    second.LogIn("zoe", "yyyy");
+    EXPECT_EQ(second.dialog.result(), LoginDialogModel::Result::Open);
+    EXPECT_FALSE(second.dialog.newUser());
+    EXPECT_NE(second.messages.messages.at(0).text.find("\"lab-01\""), std::string::npos);
+}
+
+// A wrong password does not keep the user from logging in elsewhere.
+TEST_F(SharedUsersFolderTest, WrongPasswordLeavesTheUserFree) {
+    AddUser(users, "anna", "aaaa");
+    Tutor first("lab-01", *this);
+    Tutor second("lab-02", *this);
+    first.LogIn("anna", "wrong");
+    ASSERT_EQ(first.dialog.result(), LoginDialogModel::Result::Open);
+    EXPECT_FALSE(first.lock.held());
+
+    second.LogIn("anna", "aaaa");
+    EXPECT_EQ(second.dialog.result(), LoginDialogModel::Result::Ok);
+}
+
+// The diskette copy of a user logged in elsewhere must not replace the files that session is
+// working on.
+TEST_F(SharedUsersFolderTest, DisketteCopyOfAUserLoggedInElsewhereIsNotCopiedIn) {
+    AddUser(users, "anna", "aaaa");
+    WriteLineFile(media.File("anna.dat"), DatLines("anna", *PasswordHash::Hash("aaaa"), {}));
+    const std::string before = TempDir::ReadAll(users.File("anna.dat"));
+    Tutor first("lab-01", *this);
+    Tutor second("lab-02", *this);
+    first.LogIn("anna", "aaaa");
+    ASSERT_EQ(first.dialog.result(), LoginDialogModel::Result::Ok);
+
+    second.dialog.loadFromDiskette();
+    ASSERT_TRUE(second.dialog.diskMode());
+    second.LogIn("anna", "aaaa");
+    EXPECT_EQ(second.dialog.result(), LoginDialogModel::Result::Open);
+    EXPECT_EQ(TempDir::ReadAll(users.File("anna.dat")), before);
+}
+
+TEST_F(SharedUsersFolderTest, ReadOnlyUsersFolderLogsInWithAWarning) {
+    AddUser(users, "anna", "aaaa");
+    Tutor tutor("lab-01", *this);
+    fs::permissions(users.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    if (access(users.path().c_str(), W_OK) == 0) {
+        fs::permissions(users.path(), fs::perms::owner_all);
+        GTEST_SKIP() << "the superuser may write into read-only folders";
+    }
+    tutor.LogIn("anna", "aaaa");
+    fs::permissions(users.path(), fs::perms::owner_all);
+    EXPECT_EQ(tutor.dialog.result(), LoginDialogModel::Result::Ok);
+    ASSERT_EQ(tutor.messages.messages.size(), 1u);
+    EXPECT_EQ(tutor.messages.messages[0].text,
+              "The users folder \"" + users.path() +
+                  "/\" cannot be written.\nYou can practise, but your results will not be saved.");
+}
+
+TEST_F(SharedUsersFolderTest, MissingUsersFolderRefusesTheLogin) {
+    Tutor tutor("lab-01", *this);
+    fs::remove_all(users.path());
+    tutor.LogIn("anna", "aaaa");
+    EXPECT_EQ(tutor.dialog.result(), LoginDialogModel::Result::Open);
+    ASSERT_EQ(tutor.messages.messages.size(), 1u);
+    EXPECT_EQ(tutor.messages.messages[0].text.rfind(
+                  "The users folder \"" + users.path() + "/\" cannot be used (No such file", 0),
+              0u)
+        << tutor.messages.messages[0].text;
+    fs::create_directories(users.path());
+}
+
+TEST(LoginSessionTexts, NameWhereTheUserIsLoggedIn) {
+    SessionHolder holder;
+    holder.host = "lab-01";
+    EXPECT_NE(LoginDialogModel::loggedInElsewhereText("anna", holder, true)
+                  .find("is already logged in on this computer (\"lab-01\"), in another "
+                        "Kelvane window."),
+              std::string::npos);
+    holder.host.clear();
+    EXPECT_NE(LoginDialogModel::loggedInElsewhereText("anna", holder, false)
+                  .find("is already logged in on another computer."),
+              std::string::npos);
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST_F(ReportCommand, PrintsFiguresGradesCharactersAndEvaluation) {
     EXPECT_NE(text.find("Limit: 2.00%\tNow: 25.00%"), std::string::npos);
     EXPECT_NE(text.find("Total Time 00:00:04"), std::string::npos);
     EXPECT_NE(text.find("Copied: 80.0%"), std::string::npos);
-    EXPECT_NE(text.find("Erors: 2"), std::string::npos);
+    EXPECT_NE(text.find("Errors: 2"), std::string::npos);
     EXPECT_NE(text.find("speed 49, errors 99, rhythm 0, completion 80"), std::string::npos);
     EXPECT_NE(text.find("Space"), std::string::npos);
     // The code-page character is printed as UTF-8.

@@ -51,6 +51,12 @@ TEST_P(UserNameCompare, IgnoresLetterCase) {
     EXPECT_EQ(UserName::EqualIgnoringCase(GetParam().b, GetParam().a), GetParam().equal);
 }
 
+// Names that are one user fold to one text (the name of their session lock file), others not.
+TEST_P(UserNameCompare, FoldedNamesAreEqualExactlyForTheSameUser) {
+    EXPECT_EQ(UserName::FoldCase(GetParam().a) == UserName::FoldCase(GetParam().b),
+              GetParam().equal);
+}
+
 INSTANTIATE_TEST_SUITE_P(Pairs, UserNameCompare,
                          testing::Values(CaseCase{"petr", "PETR", true},
                                          CaseCase{"\xC8"

@@ -9,6 +9,7 @@
 #include "common/testing/temp_dir.h"
 #include "tutor/users/password_hash.h"
 #include "tutor/users/tests/users_test_support.h"
+#include "tutor/users/user_session_lock.h"
 
 namespace fs = std::filesystem;
 
@@ -452,6 +453,36 @@ TEST_F(UserProfileTest, WithoutAMediumTheDisketteCommandsFail) {
     EXPECT_FALSE(profile.saveToDiskette("Jana"));
     EXPECT_TRUE(fs::exists(users.File("Jana.dat"))) << "the local save still happens";
     EXPECT_FALSE(profile.copyFromDiskette("Jana"));
+}
+
+// A session whose lock was taken over (its computer slept past the limit while another took
+// the user) must not overwrite the files of the new session; the diskette still gets them.
+TEST_F(UserProfileTest, SessionThatLostItsLockNoLongerWritesTheUsersFiles) {
+    SessionHolder first;
+    first.host = "lab-01";
+    first.machineId = "m1";
+    first.pid = 1;
+    SessionHolder second = first;
+    second.host = "lab-02";
+    second.machineId = "m2";
+    UserSessionLock firstLock(users.path(), clock, first);
+    UserSessionLock secondLock(users.path(), clock, second);
+    profile.setSessionLock(&firstLock);
+    ASSERT_EQ(firstLock.Acquire("anna").outcome, UserSessionLock::Outcome::Acquired);
+    profile.load("anna", false);
+    profile.setPassword("aaaa");
+    ASSERT_TRUE(profile.save(profile.userPath("anna"), true));
+
+    clock.AdvanceMs((UserSessionLock::kStaleAfterSeconds + 1) * 1000);
+    ASSERT_EQ(secondLock.Acquire("anna").outcome, UserSessionLock::Outcome::Acquired);
+    const std::string written = TempDir::ReadAll(users.File("anna.dat"));
+    profile.setResult(0, clock.NowSeconds(), 1.0, 200, 60);
+    EXPECT_FALSE(profile.save(profile.userPath("anna"), true));
+    EXPECT_TRUE(profile.modified());
+    EXPECT_EQ(TempDir::ReadAll(users.File("anna.dat")), written);
+
+    EXPECT_TRUE(profile.saveToDiskette("anna"));
+    EXPECT_TRUE(fs::exists(media.File("Ardley/anna.dat")));
 }
 
 }  // namespace
