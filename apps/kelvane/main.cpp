@@ -199,7 +199,8 @@ int main(int argc, char** argv) {
                           MessageSink::Icon::Stop);
         return 1;
     };
-    // The first window waits only for its own picture; the others are checked while it shows.
+    // The first window waits only for its own picture; the others are checked, and the sound
+    // output opened, once it is on the screen.
     if (!pictures.LoadWelcome()) {
         return missingPictures();
     }
@@ -219,7 +220,7 @@ int main(int argc, char** argv) {
     {
         // The welcome picture is decoded for this window alone.
         WelcomeWindow welcome(pictures.welcome().Decode(), appearance, boxes);
-        QTimer::singleShot(0, &welcome, [&] {
+        welcome.RunWhenShown([&] {
             picturesLoaded = pictures.LoadOthers();
             openAudio();
         });

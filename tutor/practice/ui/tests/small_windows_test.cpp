@@ -277,11 +277,20 @@ class SmallWindowsTest : public QObject {
         QImage picture(20, 20, QImage::Format_RGB32);
         picture.fill(Qt::yellow);
         WelcomeWindow welcome(picture, appearance, messages);
+        // The start's later work waits for the window's first paint, and runs once.
+        int workRuns = 0;
+        bool paintedFirst = false;
+        welcome.RunWhenShown([&] {
+            ++workRuns;
+            paintedFirst = welcome.isVisible() && welcome.ticks() == 0;
+        });
         QElapsedTimer clock;
         clock.start();
         welcome.exec();
         QVERIFY(clock.elapsed() >= 1900);
         QCOMPARE(welcome.ticks(), 2);
+        QCOMPARE(workRuns, 1);
+        QVERIFY(paintedFirst);
         QCOMPARE(appearance.loaded(), std::string("standard"));
         QVERIFY(messages.messages.empty());
     }
@@ -293,6 +302,12 @@ class SmallWindowsTest : public QObject {
         WelcomeWindow welcome(QImage(), appearance, messages);
         welcome.exec();
         QCOMPARE(welcome.ticks(), 1);
+        // A window closed before anything ran it still does the start's later work.
+        WelcomeWindow unpainted(QImage(), appearance, messages);
+        bool ran = false;
+        unpainted.RunWhenShown([&] { ran = true; });
+        unpainted.done(QDialog::Accepted);
+        QVERIFY(ran);
         QVERIFY(!appearance.IsLoaded());
         QVERIFY(!messages.messages.empty());
         QCOMPARE(messages.messages.back().caption, std::string("Kelvane"));
