@@ -124,10 +124,11 @@ class Practice {
         settings.showHands = 1;
         settings.blinkingCursor = 1;
         display = std::make_unique<HelpingKeyboardDisplay>(keyboard, hands);
-        panel =
-            new TextPanel({course, *display, appearance,
-                           LoadJpegImage(kBin + "pictures/wellcome2.jpg", messages), nullptr, ""},
-                          &window);
+        panel = new TextPanel(
+            {course, *display, appearance,
+             [this] { return LoadJpegImage(kBin + "pictures/wellcome2.jpg", messages); }, nullptr,
+             ""},
+            &window);
         auto* layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(panel);

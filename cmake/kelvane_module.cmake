@@ -20,6 +20,12 @@ function(kv_test_environment test_names)
         "HOME=${KELVANE_TEST_HOME};XDG_CONFIG_HOME=${KELVANE_TEST_HOME}/.config;XDG_DATA_HOME=${KELVANE_TEST_HOME}/.local/share;XDG_CACHE_HOME=${KELVANE_TEST_HOME}/.cache;XDG_RUNTIME_DIR=${KELVANE_TEST_HOME}/run;QT_QPA_PLATFORM=offscreen;TZ=UTC")
 endfunction()
 
+# Test programs are built with light optimisation whatever the build type: they take far longer
+# to compile at -O3 than they ever run, and the benchmarks, not the tests, measure speed.
+function(kv_test_program target)
+    target_compile_options(${target} PRIVATE $<$<CONFIG:Release,RelWithDebInfo>:-O1>)
+endfunction()
+
 function(kv_prefix_paths out dir)
     set(result "")
     foreach(file ${ARGN})
@@ -46,6 +52,7 @@ function(kv_module NAME)
     if(KELVANE_TESTS AND NOT KELVANE_FUZZ AND KV_TESTS)
         kv_prefix_paths(test_sources ${dir} ${KV_TESTS})
         add_executable(${NAME}_tests ${test_sources})
+        kv_test_program(${NAME}_tests)
         # kv_gtest_main points HOME and the XDG folders at a fresh temporary folder.
         target_link_libraries(${NAME}_tests PRIVATE ${NAME} kv_testing kv_gtest_main GTest::gtest GTest::gmock)
         set_target_properties(${NAME}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
@@ -72,6 +79,7 @@ function(kv_module NAME)
                     set(test_name ${NAME}_${test_name})
                 endif()
                 add_executable(${test_name} ${dir}/${file})
+                kv_test_program(${test_name})
                 set_target_properties(${test_name} PROPERTIES AUTOMOC ON
                     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
                 target_link_libraries(${test_name} PRIVATE ${NAME}_ui kv_testing Qt6::Test)

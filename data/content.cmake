@@ -58,6 +58,7 @@ add_custom_target(kv_data_content ALL DEPENDS ${kv_data_outputs})
 
 if(KELVANE_TESTS AND NOT KELVANE_FUZZ)
     add_executable(data_tests ${kv_data_src}/tests/data_test.cpp)
+    kv_test_program(data_tests)
     target_link_libraries(data_tests PRIVATE kv_course kv_users kv_tester kv_testing kv_gtest_main
         GTest::gtest)
     set_target_properties(data_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)

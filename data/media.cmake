@@ -51,6 +51,7 @@ endif()
 
 if(KELVANE_TESTS AND NOT KELVANE_FUZZ AND TARGET kv_sounds)
     add_executable(media_tests ${CMAKE_CURRENT_SOURCE_DIR}/tests/media_test.cpp)
+    kv_test_program(media_tests)
     target_link_libraries(media_tests PRIVATE kv_course kv_testing kv_gtest_main GTest::gtest)
     target_compile_definitions(media_tests PRIVATE KELVANE_SOUNDGEN="$<TARGET_FILE:soundgen>")
     add_dependencies(media_tests kv_sounds)

@@ -5,17 +5,19 @@
 #include <QFont>
 #include <QTimer>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "apps/kelvane/pending_parts.h"
 #include "common/command_line_modes.h"
 #include "common/data_paths.h"
 #include "common/product_version.h"
@@ -37,10 +39,12 @@
 #include "tutor/practice/ui/c_main_frame.h"
 #include "tutor/practice/ui/kelvane_icon.h"
 #include "tutor/practice/ui/program_pictures.h"
+#include "tutor/practice/ui/qt_tutor_dialogs.h"
 #include "tutor/practice/ui/text_panel.h"
 #include "tutor/practice/ui/text_panel_setup.h"
 #include "tutor/practice/ui/tutor_message_boxes.h"
 #include "tutor/practice/ui/welcome_window.h"
+#include "tutor/users/random_source.h"
 #include "tutor/users/removable_media_folder.h"
 #include "tutor/users/report_command.h"
 #include "tutor/users/session_holder.h"
@@ -145,6 +149,17 @@ int main(int argc, char** argv) {
         return *exitCode;
     }
 
+    // Qt's own file dialogs, not the desktop's: the practice must see every modal window
+    // open and close, and a desktop's dialog is no window of the program.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+#ifdef __GLIBC__
+    // Pictures are decoded and scaled for a moment and then freed. Left to itself, the C
+    // library raises the size from which it maps such blocks of their own once one has been
+    // freed, so later pictures land in the heap, whose holes it keeps: several megabytes the
+    // program does not use. A fixed size keeps every picture in its own mapping, given back
+    // to the system as soon as it is freed.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     // QApplication takes its own options out of the arguments; files to open remain.
     QApplication app(argCount, argValues);
     std::vector<std::string> openFiles;
@@ -167,25 +182,29 @@ int main(int argc, char** argv) {
     // the welcome window is up (opening loads the sound system's libraries, which would only
     // hold up the first window), so it is ready long before the first stroke; without a sound
     // device everything stays silent. It lives until the end of main, longer than every window
-    // and worker that plays through it, and ends the waits of a playing sound before they
-    // close, so closing never waits for one.
+    // and worker that plays through it; the workers' end cuts off a playing sound first, so
+    // closing never waits for one.
     std::optional<LinuxAudioOutput> audio;
-    auto openAudio = [&app, &audio] {
+    auto openAudio = [&audio] {
         if (!audio) {
             audio.emplace();
-            QObject::connect(&app, &QCoreApplication::aboutToQuit, [&audio] { audio->Shutdown(); });
         }
     };
 
     TutorMessageBoxes boxes;
     const std::string picturesFolder = DataPaths::DataPath("pictures", "");
     ProgramPictures pictures(picturesFolder);
-    if (!pictures.Load()) {
+    auto missingPictures = [&boxes] {
         boxes.ShowMessage(kKelvaneName, std::string(AppearanceList::kMissingPicturesText),
                           MessageSink::Icon::Stop);
         return 1;
+    };
+    // The first window waits only for its own picture; the others are checked, and the sound
+    // output opened, once it is on the screen.
+    if (!pictures.LoadWelcome()) {
+        return missingPictures();
     }
-    boxes.SetNotePicture(pictures.smallWindow());
+    boxes.SetNotePicture([&pictures] { return pictures.smallWindow().Decode(); });
     SetDialogFont();
     // A classroom's shared users folder that is not there (the drive not connected) ends the
     // program before anybody practises into a folder the class does not see.
@@ -197,10 +216,18 @@ int main(int argc, char** argv) {
     }
     AppearancePictures appearance(picturesFolder, boxes);
 
+    bool picturesLoaded = false;
     {
-        WelcomeWindow welcome(pictures.welcome(), appearance, boxes);
-        QTimer::singleShot(0, &welcome, openAudio);
+        // The welcome picture is decoded for this window alone.
+        WelcomeWindow welcome(pictures.welcome().Decode(), appearance, boxes);
+        welcome.RunWhenShown([&] {
+            picturesLoaded = pictures.LoadOthers();
+            openAudio();
+        });
         welcome.exec();
+    }
+    if (!picturesLoaded) {
+        return missingPictures();
     }
     openAudio();
 
@@ -223,8 +250,12 @@ int main(int argc, char** argv) {
     const std::unique_ptr<SystemKeyboardLayouts> systemLayouts =
         SystemKeyboardLayoutsFactory::Create();
     KeyboardLayoutSwitcher layouts(*systemLayouts, boxes);
-    // STAND-IN until the dialogs branches are merged.
-    PendingTutorDialogs dialogs(profile, course, boxes, boxes);
+    SoundFeedback feedback(*audio, DataPaths::DataPath("sounds", ""));
+    // The written evaluation varies its wording from run to run.
+    SeededRandomSource random(std::random_device{}());
+    QtTutorDialogs dialogs(QtTutorDialogs::Services{
+        profile, course, *systemLayouts, settings, clock, boxes, boxes, feedback, random,
+        picturesFolder, DataPaths::DataPath("config", "textinfo.ddd")});
     boxes.SetTutorDialogs(&dialogs);
 
     const TutorDialogs::LoginOutcome login = dialogs.Login();
@@ -235,12 +266,11 @@ int main(int argc, char** argv) {
 
     // The window owns its panel. The panel plays the welcome sound the first time it shows its
     // idle picture, and nothing waits for it.
-    auto* panel =
-        new TextPanel(TextPanel::Services{course, display, appearance, pictures.idleScreen(),
-                                          &*audio, DataPaths::DataPath("sounds", "wellcome.wav")});
+    auto* panel = new TextPanel(TextPanel::Services{
+        course, display, appearance, [&pictures] { return pictures.idleScreen().Decode(); },
+        &*audio, DataPaths::DataPath("sounds", "wellcome.wav")});
     TextPanelSetup panelSetup(*panel, appearance);
     CMainFrame frame(settings, boxes, panel, *panel);
-    SoundFeedback feedback(*audio, DataPaths::DataPath("sounds", ""));
     PracticeWorkers workers(feedback, *panel);
     PracticeSession session(
         PracticeSession::Services{clock, course, strokeLog, profile, tutorSettings, *panel, frame,
@@ -253,6 +283,7 @@ int main(int argc, char** argv) {
     boxes.SetOwner(&frame);
     boxes.SetEndOfLessonActions(&commands);
     dialogs.SetParentWindow(&frame);
+    dialogs.SetCourseChangedHandler([&commands] { commands.ApplyKeyboard(); });
 
     frame.show();
     // The window's start runs from the event loop, so its dialogs open over the shown window
@@ -261,6 +292,7 @@ int main(int argc, char** argv) {
     const int exitCode = QApplication::exec();
 
     frame.Detach();
+    // A playing sound is cut off before the workers end, so the end never waits for it.
     workers.Stop();
     return exitCode;
 }

@@ -54,8 +54,13 @@ int main(int argc, char** argv) {
     HandsData hands;
     hands.LoadHands();
     HelpingKeyboardDisplay display(keyboard, hands);
-    auto* panel = new TextPanel(
-        TextPanel::Services{course, display, appearance, pictures.idleScreen(), nullptr, {}});
+    auto* panel =
+        new TextPanel(TextPanel::Services{course,
+                                          display,
+                                          appearance,
+                                          [&pictures] { return pictures.idleScreen().Decode(); },
+                                          nullptr,
+                                          {}});
     panel->LoadAppearance("standard");
     CMainFrame frame(settings, boxes, panel, *panel);
     return ScreenshotWindow::Save(frame, QString::fromLocal8Bit(argv[2])) ? 0 : 1;

@@ -37,7 +37,7 @@ struct FirstTimeWizardTexts {
     static constexpr std::string_view kTestLessonText =
         "Please choose a lesson you can easily handle. The program will test you.";
     static constexpr std::string_view kTestRuleText =
-        "If you are able to copy the text in the given time, the program allow you to proceed "
+        "If you are able to copy the text in the given time, the program allows you to proceed "
         "with the chosen lesson.";
     static constexpr std::string_view kTestTimeText = "The time limit of the test is 5 minutes.";
     static constexpr std::string_view kCharactersColumn = "Characters used in the lesson";

@@ -214,7 +214,8 @@ std::optional<RgbImage> JpegMemoryToRgb(std::span<const std::uint8_t> data, Mess
     return image;
 }
 
-std::optional<RgbImage> JpegFileToRgb(const std::string& path, MessageSink& messages) {
+std::optional<std::vector<std::uint8_t>> ReadJpegFile(const std::string& path,
+                                                      MessageSink& messages) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         ShowCannotOpen(messages, path);
@@ -243,8 +244,15 @@ std::optional<RgbImage> JpegFileToRgb(const std::string& path, MessageSink& mess
         ShowCannotOpen(messages, path);
         return std::nullopt;
     }
-    file.reset();
-    return JpegMemoryToRgb(data, messages);
+    return data;
+}
+
+std::optional<RgbImage> JpegFileToRgb(const std::string& path, MessageSink& messages) {
+    const std::optional<std::vector<std::uint8_t>> data = ReadJpegFile(path, messages);
+    if (!data) {
+        return std::nullopt;
+    }
+    return JpegMemoryToRgb(*data, messages);
 }
 
 BitmapImage RgbToBitmap(const RgbImage& image) {

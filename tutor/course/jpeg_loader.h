@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "common/message_sink.h"
 #include "tutor/course/bitmap_image.h"
@@ -24,6 +25,11 @@ inline constexpr int kMaxJpegScans = 256;
 /// Decodes JPEG data held in memory. Grey pictures come out grey, CMYK pictures are turned
 /// into RGB; other colour layouts are refused by the decoder.
 std::optional<RgbImage> JpegMemoryToRgb(std::span<const std::uint8_t> data, MessageSink& messages);
+
+/// The bytes of a JPEG file, not decoded; nothing (after the message) when the file cannot be
+/// read or exceeds kMaxJpegFileBytes.
+std::optional<std::vector<std::uint8_t>> ReadJpegFile(const std::string& path,
+                                                      MessageSink& messages);
 
 /// Reads and decodes a JPEG file.
 std::optional<RgbImage> JpegFileToRgb(const std::string& path, MessageSink& messages);

@@ -16,9 +16,6 @@ class EndOfLessonDialogModel {
     static constexpr const char* kRepeatTextButton = "Repeat Text";
     static constexpr const char* kExitButton = "Exit";
     static constexpr const char* kSaveResultsButton = "Save Results";
-    /// The file name preset and the filter of the Save dialog of "Save Results".
-    static constexpr const char* kSaveFileName = "*.stat";
-    static constexpr const char* kSaveFilter = "Results(*.stat)|*.stat||";
 
     /// lessonNumber is 1-based, or kOwnTextNumber.
     EndOfLessonDialogModel(std::string userName, bool passed, int lessonNumber);

@@ -25,6 +25,9 @@ void PracticeWorkers::StartMetronome(int intervalMs, int flags) {
 }
 
 void PracticeWorkers::Stop() {
+    // A worker in the middle of a waited sound would hold up the end of the program until
+    // the sound is over: the sound's wait ends first.
+    feedback_.shutdown();
     metronome_.StopMetronome();
     sound_.Stop();
 }

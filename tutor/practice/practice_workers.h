@@ -34,7 +34,8 @@ class PracticeWorkers final : public SoundRequestSink,
     void RequestSound(SoundRequest request) override { sound_.RequestSound(request); }
     void StartMetronome(int intervalMs, int flags) override;
     void StopMetronome() override { metronome_.StopMetronome(); }
-    /// Ends both threads (at the end of the program).
+    /// Ends both threads at the end of the program, at once: a sound that is playing is cut
+    /// off, and the sound output plays nothing more.
     void Stop();
 
     const KeystrokeSoundWorker& soundWorker() const { return sound_; }

@@ -16,14 +16,6 @@ struct TutorSettings;
 /// Paths are UTF-8 file names; texts are code-page bytes.
 class TutorDialogs {
   public:
-    /// The "Open" dialog of "Choose a Text File": file name preset and filter.
-    static constexpr const char* kTextFilePreset = "*.txt; *.rtf";
-    static constexpr const char* kTextFileFilter =
-        "Text file (*.txt)|*.txt|Rich text format file (*.rtf)|*.rtf|All files (*.*)|*.*||";
-    /// The "Save As" and "Open" dialogs of the results files.
-    static constexpr const char* kResultsFilePreset = "*.stat";
-    static constexpr const char* kResultsFileFilter = "Results(*.stat)|*.stat||";
-
     struct LoginOutcome {
         /// Left with OK: the profile holds the logged-in user. False for Exit (the caller ends
         /// the program).
@@ -49,8 +41,8 @@ class TutorDialogs {
     /// "Choose a Lesson" (LessonChooserModel over the course and the profile; "Skip Lesson"
     /// is recorded there). Returns the chosen lesson, -1 for Cancel.
     virtual int ChooseLesson() = 0;
-    /// The "Open" dialog of "Choose a Text File" (kTextFilePreset, kTextFileFilter). The
-    /// chosen path; nothing for Cancel.
+    /// The "Open" dialog of "Choose a Text File": plain and rich-text files, opening in the
+    /// folder of the text chosen last. The chosen path; nothing for Cancel.
     virtual std::optional<std::string> ChooseTextFile() = 0;
     /// "Enter the Limit" with limits as its entries (OwnTextLimits::TakeEntries on OK). True
     /// for OK, limits then holding the accepted entries; false for "&Back".
@@ -60,10 +52,12 @@ class TutorDialogs {
     virtual bool Settings(TutorSettings& settings) = 0;
     /// The results dialog for a run's log (ResultsDialogModel); returns when it is closed.
     virtual void Results(const StrokeLog& log) = 0;
-    /// "Save As" for a results file (kResultsFilePreset, kResultsFileFilter, no extension
-    /// added, no question before overwriting). The chosen path; nothing for Cancel.
+    /// "Save As" for a results file (ResultsFiles: preset "*.stat", filter "Results (*.stat)"),
+    /// opening in the folder used last. A name given without an extension gets ".stat", so
+    /// the Open dialog shows the file and a drop takes it; an existing file is replaced only
+    /// after the user has said so. The chosen path; nothing for Cancel.
     virtual std::optional<std::string> SaveResultsFile() = 0;
-    /// "Open" for a results file (kResultsFilePreset, kResultsFileFilter). The chosen path;
-    /// nothing for Cancel.
+    /// "Open" for a results file (the same preset and filter), in the folder used last. The
+    /// chosen path; nothing for Cancel.
     virtual std::optional<std::string> LoadResultsFile() = 0;
 };

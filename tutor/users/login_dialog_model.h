@@ -40,7 +40,7 @@ class LoginDialogModel {
     static constexpr const char* kPasswordTooShort =
         "The password must be at least four characters long.";
     static constexpr const char* kRepeatPassword =
-        "Welcome, New User! Re-enter the password. It must be checked..";
+        "Welcome, New User! Re-enter the password. It must be checked.";
     static constexpr const char* kReallyExit = "Do you really wish to exit the program?";
     static constexpr const char* kInsertDiskette = "Insert a diskette and press the button.";
     static constexpr const char* kTitle = "Identify yourself";

@@ -20,12 +20,16 @@ ResultsDialogModel::ResultsDialogModel(const StrokeLog& log, const EvaluationTex
     }
     header_ += "\r\n\r\n";
 
-    EvaluationTexts::Inputs inputs;
-    inputs.grades = grades_;
-    inputs.userName = log.userName();
-    inputs.wrongCharacters = statistics_.WrongCharacterList();
-    inputs.slowCharacters = statistics_.SlowCharacterList(log.speedLimit());
-    evaluation_ = texts.Compose(inputs, random);
+    // Nothing typed, nothing to judge: before the first run of the program the written
+    // evaluation would praise a run that never was.
+    if (!log.records().empty()) {
+        EvaluationTexts::Inputs inputs;
+        inputs.grades = grades_;
+        inputs.userName = log.userName();
+        inputs.wrongCharacters = statistics_.WrongCharacterList();
+        inputs.slowCharacters = statistics_.SlowCharacterList(log.speedLimit());
+        evaluation_ = texts.Compose(inputs, random);
+    }
 
     for (const StrokeRecord& record : log.records()) {
         copiedText_ += record.expected;

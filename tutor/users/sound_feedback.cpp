@@ -133,3 +133,7 @@ void SoundFeedback::closeMidi() {
         midiOpen_ = false;
     }
 }
+
+void SoundFeedback::shutdown() {
+    output_.Shutdown();
+}

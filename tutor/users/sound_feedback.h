@@ -40,6 +40,9 @@ class SoundFeedback {
     void playMetronomeNote(const TutorSettings& settings);
     /// Closes the MIDI output (at the end of the program).
     void closeMidi();
+    /// Ends the waits of every sound that is playing, and nothing plays any more (at the end
+    /// of the program, so that closing never waits for a sound).
+    void shutdown();
 
     bool midiOpen() const { return midiOpen_; }
     int midiOpenDevice() const { return midiDevice_; }

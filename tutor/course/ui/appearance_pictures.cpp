@@ -2,7 +2,6 @@
 
 #include "common/message_sink.h"
 #include "common/product_version.h"
-#include "tutor/course/ui/jpeg_image.h"
 
 AppearancePictures::AppearancePictures(std::string picturesFolder, MessageSink& messages)
     : picturesFolder_(std::move(picturesFolder)), messages_(messages) {}
@@ -14,12 +13,11 @@ bool AppearancePictures::Load(const std::string& appearance) {
     if (appearance.empty()) {
         return false;
     }
-    std::array<QImage, AppearanceList::kPictureCount> pictures;
+    std::array<CompressedPicture, AppearanceList::kPictureCount> pictures;
     for (std::size_t i = 0; i < pictures.size(); ++i) {
-        pictures[i] = LoadJpegImage(AppearanceList::PicturePath(picturesFolder_, appearance,
-                                                                AppearanceList::kPictureFiles[i]),
-                                    messages_);
-        if (pictures[i].isNull()) {
+        if (!pictures[i].Load(AppearanceList::PicturePath(picturesFolder_, appearance,
+                                                          AppearanceList::kPictureFiles[i]),
+                              messages_)) {
             return false;
         }
     }

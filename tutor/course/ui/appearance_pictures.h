@@ -6,12 +6,15 @@
 #include <string>
 
 #include "tutor/course/appearance_list.h"
+#include "tutor/course/ui/compressed_picture.h"
 
 class MessageSink;
 
 /// The eleven pictures of the loaded appearance: the hands and statistics backgrounds, the
 /// eight animation pictures and the background of the copy text. One object serves the
 /// program: the welcome window loads "standard" into it, the practice window the user's choice.
+/// The pictures are kept compressed and decoded for each use (the practice window scales them
+/// once per layout).
 class AppearancePictures final {
   public:
     /// picturesFolder: the program's "pictures" folder. messages: where the picture loader
@@ -33,19 +36,23 @@ class AppearancePictures final {
     /// Counts the loads that changed the pictures, so that views scale them again.
     int generation() const { return generation_; }
 
-    const QImage& picture(int index) const { return pictures_.at(static_cast<std::size_t>(index)); }
-    const QImage& handsBackground() const { return picture(AppearanceList::kHandsBackground); }
-    const QImage& statisticsBackground() const {
-        return picture(AppearanceList::kStatisticsBackground);
+    /// The decoded picture; null while no appearance is loaded.
+    QImage picture(int index) const {
+        return pictures_.at(static_cast<std::size_t>(index)).Decode();
     }
-    const QImage& background() const { return picture(AppearanceList::kBackground); }
+    QSize pictureSize(int index) const {
+        return pictures_.at(static_cast<std::size_t>(index)).size();
+    }
+    QImage handsBackground() const { return picture(AppearanceList::kHandsBackground); }
+    QImage statisticsBackground() const { return picture(AppearanceList::kStatisticsBackground); }
+    QImage background() const { return picture(AppearanceList::kBackground); }
     /// Animation picture 0 to 7 ("Movie1.jpg" to "Movie8.jpg").
-    const QImage& movie(int index) const { return picture(AppearanceList::kFirstMovie + index); }
+    QImage movie(int index) const { return picture(AppearanceList::kFirstMovie + index); }
 
   private:
     std::string picturesFolder_;
     MessageSink& messages_;
     std::string loaded_;
     int generation_ = 0;
-    std::array<QImage, AppearanceList::kPictureCount> pictures_;
+    std::array<CompressedPicture, AppearanceList::kPictureCount> pictures_;
 };

@@ -27,6 +27,10 @@ CFirstTimePage2::CFirstTimePage2(FirstTimeWizardModel& model, QWidget* parent)
     lessons_->header()->resizeSection(0, Texts::kCharactersColumnWidth);
     lessons_->header()->resizeSection(1, Texts::kErrorRateColumnWidth);
     lessons_->header()->resizeSection(2, Texts::kSpeedColumnWidth);
+    // The characters column takes the room the list has beyond the given widths, which would
+    // otherwise stay empty while the characters are cut short.
+    lessons_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lessons_->headerItem()->setToolTip(0, ToQString(Texts::kCharactersColumn));
 
     auto* rule = new QLabel(ToQString(Texts::kTestRuleText), this);
     rule->setWordWrap(true);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -603,6 +604,75 @@ TEST(MainFrameCommands, LoadResultsShowsTheFileOrSaysItIsDamaged) {
     EXPECT_EQ(f.dialogs.shownRecordCounts.size(), 1u);
     EXPECT_EQ(f.MessageTexts(), (std::vector<std::string>{MainFrameCommands::kIncorrectFormat}));
 }
+
+std::string RandomBytes(std::size_t count) {
+    std::mt19937 engine(7);
+    std::string bytes;
+    for (std::size_t i = 0; i < count; ++i) {
+        bytes += static_cast<char>(engine() & 0xFF);
+    }
+    return bytes;
+}
+
+// A results file of another run, whole, for the damaged variants.
+std::string GoodResultsFileBytes(const TempDir& dir, const char* firstLine) {
+    CompressedLineFile file;
+    for (const char* line : {firstLine, "1690000000", "Petr", "2", "Numbers", "1.500", "140", "30",
+                             "250:1:", "300:2:3:", "280:3:"}) {
+        file.AddLine(line);
+    }
+    const std::string path = dir.File("source.stat");
+    EXPECT_TRUE(file.Write(path));
+    return TempDir::ReadAll(path);
+}
+
+struct DamageCase {
+    const char* name;
+    /// The file's bytes; nothing for a file that is not there.
+    std::optional<std::string> (*bytes)(const TempDir&);
+};
+
+class DamagedResultsFile : public testing::TestWithParam<DamageCase> {};
+
+// A refused file keeps the run that is in the log: no results dialog, one message.
+TEST_P(DamagedResultsFile, IsRefusedAndChangesNothing) {
+    CommandsFixture f;
+    f.log.Start(4, "petr", 2.0, 120, 50, "Home row");
+    f.log.Add('a', 'a', 200);
+    f.log.Add('s', 'd', 300);
+    const std::vector<std::string> before = f.log.toLines();
+    const std::optional<std::string> bytes = GetParam().bytes(f.folder);
+    f.dialogs.loadFile =
+        bytes ? f.folder.Write("damaged.stat", *bytes) : f.folder.File("gone.stat");
+    f.commands->Run(TutorCommand::LoadResults);
+    EXPECT_EQ(f.MessageTexts(), (std::vector<std::string>{MainFrameCommands::kIncorrectFormat}));
+    EXPECT_EQ(f.messages.messages[0].caption, "Kelvane");
+    EXPECT_TRUE(f.dialogs.shownRecordCounts.empty()) << "no results dialog";
+    EXPECT_EQ(f.log.toLines(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedResultsFile,
+    testing::Values(
+        DamageCase{"RandomBytes",
+                   [](const TempDir&) -> std::optional<std::string> { return RandomBytes(600); }},
+        DamageCase{"Empty", [](const TempDir&) -> std::optional<std::string> { return ""; }},
+        DamageCase{"Truncated",
+                   [](const TempDir& d) -> std::optional<std::string> {
+                       const std::string whole = GoodResultsFileBytes(d, "zuv STAT 1.0");
+                       return whole.substr(0, whole.size() / 2);
+                   }},
+        DamageCase{"WrongFirstLine",
+                   [](const TempDir& d) -> std::optional<std::string> {
+                       return GoodResultsFileBytes(d, "zuv stat 1.0");
+                   }},
+        DamageCase{"AnotherProgramsFile",
+                   [](const TempDir& d) -> std::optional<std::string> {
+                       return GoodResultsFileBytes(d, "zuv MVK 1.0");
+                   }},
+        DamageCase{"Missing",
+                   [](const TempDir&) -> std::optional<std::string> { return std::nullopt; }}),
+    [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
 
 // --- Own text ---
 

@@ -106,4 +106,53 @@ TEST(PracticeWorkersThread, StopEndsBothThreads) {
     EXPECT_TRUE(recorder.calls().empty());
 }
 
+/// An error sound that lasts until the output is shut down, as a long sound on a device would.
+class EndlessWavOutput final : public AudioOutput {
+  public:
+    void PlayWav(const std::string&, bool wait) override {
+        std::unique_lock lock(mutex_);
+        playing_ = true;
+        changed_.notify_all();
+        if (wait) {
+            changed_.wait(lock, [&] { return shutDown_; });
+        }
+    }
+    void StopWav() override {}
+    void Tone(int, int) override {}
+    void Pause(int) override {}
+    bool MidiOpen(int) override { return true; }
+    void MidiReset() override {}
+    void MidiShortMessage(std::uint32_t) override {}
+    void MidiClose() override {}
+    void Shutdown() override {
+        std::lock_guard lock(mutex_);
+        shutDown_ = true;
+        changed_.notify_all();
+    }
+
+    void AwaitPlaying() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return playing_; });
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool playing_ = false;
+    bool shutDown_ = false;
+};
+
+TEST(PracticeWorkersThread, StopCutsOffTheSoundThatIsPlaying) {
+    EndlessWavOutput output;
+    ThreadSafeRecorder panel;
+    SoundFeedback feedback(output, "");
+    PracticeWorkers workers(feedback, panel);
+    workers.soundWorker().event().AwaitWaitingThreads(1);
+    workers.RequestSound(SoundRequest::Error);
+    output.AwaitPlaying();
+    // Without the cut-off this never returns and the test runs into its time limit.
+    workers.Stop();
+    workers.RequestSound(SoundRequest::Error);
+}
+
 }  // namespace

@@ -42,4 +42,11 @@ void NoteBox::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     painter.drawImage(rect(), picture_);
+    // The picture is a window full of lines of text; the note's own text stands on a light
+    // plate over it, or the lines would strike it through.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 225));
+    const QRect plate = text_->geometry().adjusted(-10, -6, 10, 6);
+    painter.drawRoundedRect(QRectF(plate), 6, 6);
 }

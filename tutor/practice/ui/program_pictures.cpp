@@ -1,7 +1,6 @@
 #include "tutor/practice/ui/program_pictures.h"
 
 #include "common/message_sink.h"
-#include "tutor/course/ui/jpeg_image.h"
 
 namespace {
 
@@ -14,12 +13,16 @@ class QuietMessages final : public MessageSink {
 
 ProgramPictures::ProgramPictures(std::string picturesFolder) : folder_(std::move(picturesFolder)) {}
 
-bool ProgramPictures::Load() {
+bool ProgramPictures::LoadWelcome() {
     QuietMessages quiet;
-    welcome_ = LoadJpegImage(folder_ + kWelcomeFile, quiet);
-    smallWindow_ = LoadJpegImage(folder_ + kSmallWindowFile, quiet);
-    silent_ = LoadJpegImage(folder_ + kSilentFile, quiet);
-    idleScreen_ = LoadJpegImage(folder_ + kIdleScreenFile, quiet);
-    return !welcome_.isNull() && !smallWindow_.isNull() && !silent_.isNull() &&
-           !idleScreen_.isNull();
+    return welcome_.Load(folder_ + kWelcomeFile, quiet);
+}
+
+bool ProgramPictures::LoadOthers() {
+    QuietMessages quiet;
+    // Every picture is tried, as each one is needed later.
+    const bool smallWindow = smallWindow_.Load(folder_ + kSmallWindowFile, quiet);
+    const bool silent = silent_.Load(folder_ + kSilentFile, quiet);
+    const bool idleScreen = idleScreen_.Load(folder_ + kIdleScreenFile, quiet);
+    return smallWindow && silent && idleScreen;
 }

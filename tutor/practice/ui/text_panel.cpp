@@ -171,15 +171,17 @@ void TextPanel::RebuildPictures() {
     const AppearancePictures& pictures = s_.appearance;
     appearanceGeneration_ = pictures.generation();
 
-    idlePixmap_ = Scaled(s_.idlePicture, size(), ratio);
+    // The decoded pictures live only while they are scaled.
+    idlePixmap_ = Scaled(s_.idlePicture ? s_.idlePicture() : QImage(), size(), ratio);
     statisticsPixmap_ = Scaled(pictures.statisticsBackground(),
                                ToQRect(layout.StatisticsBackground()).size(), ratio);
     handsPixmap_ = Scaled(pictures.handsBackground(), ToQRect(layout.hands).size(), ratio);
-    backgroundTile_ = Scaled(pictures.background(), pictures.background().size(), ratio);
+    const QImage background = pictures.background();
+    backgroundTile_ = Scaled(background, background.size(), ratio);
 
     const int side = layout.MovieSquare().width;
     for (int picture = 0; picture < TextPanelModel::kMoviePictures; ++picture) {
-        const QImage& movie = pictures.movie(picture);
+        const QImage movie = side > 0 ? pictures.movie(picture) : QImage();
         // Frame k is the square at k times the picture's height.
         const int frameSide = movie.height();
         for (int frame = 0; frame < TextPanelModel::kMovieFrames; ++frame) {
@@ -395,9 +397,12 @@ void TextPanel::PaintStrip(QPainter& painter, const QRect& area) {
         PaintBar(painter, figures.error);
     }
     if (ToQRect(figures.timeArea).intersects(area)) {
-        painter.setPen(ToQColor(PanelColor::LightGrey()));
-        painter.drawText(ToQRect(figures.timeArea), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromStdString(figures.time));
+        const QRect time = ToQRect(figures.timeArea);
+        const QFontMetrics metrics(textFont_);
+        DrawInCells(painter,
+                    QPoint(time.left(),
+                           time.top() + (time.height() - metrics.height()) / 2 + metrics.ascent()),
+                    figures.time, ToQColor(PanelColor::LightGrey()));
     }
     const std::optional<TextPanelModel::MovieFrame> movie = model_.shownMovieFrame();
     const QRect square = ToQRect(layout.MovieSquare());
@@ -421,8 +426,41 @@ void TextPanel::PaintBar(QPainter& painter, const StatisticsStrip::Bar& bar) {
     for (const PanelRect& line : bar.limitMark) {
         painter.fillRect(ToQRect(line), Qt::black);
     }
-    painter.setPen(Qt::black);
-    painter.drawText(frame, Qt::AlignLeft | Qt::AlignVCenter, ToQString(bar.label));
+    // The label keeps to the character cells the bar is counted in: laid out by the font's
+    // own advances it would run past them wherever the cells come out narrower.
+    const QFontMetrics metrics(textFont_);
+    const int baseline = frame.top() + (frame.height() - metrics.height()) / 2 + metrics.ascent();
+    painter.save();
+    painter.setClipRect(frame);
+    DrawInCells(painter, QPoint(frame.left(), baseline), bar.label, Qt::black);
+    painter.restore();
+}
+
+void TextPanel::DrawInCells(QPainter& painter, QPoint origin, const std::string& text,
+                            const QColor& color) {
+    const int cell = model_.layout().charWidth;
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    painter.setPen(color);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int x = static_cast<int>(i) * cell;
+        const quint32 glyph = glyphs_[static_cast<unsigned char>(text[i])];
+        if (glyph == 0) {
+            // Not in the text font: let Qt find a face that has it.
+            painter.setFont(textFont_);
+            painter.drawText(origin + QPoint(x, 0), ToQString(std::string(1, text[i])));
+            continue;
+        }
+        indexes.push_back(glyph);
+        positions.push_back(QPointF(x, 0));
+    }
+    if (!indexes.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(rawFont_);
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        painter.drawGlyphRun(origin, run);
+    }
 }
 
 void TextPanel::PaintInversions(QPainter& painter, const QRect& area) {

@@ -11,6 +11,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,9 @@ class TextPanel final : public QWidget, public PracticeTextPanel {
         HelpingKeyboardDisplay& display;
         /// The pictures of the user's appearance (LoadAppearance loads them).
         AppearancePictures& appearance;
-        /// "wellcome2.jpg", loaded with the program pictures at start.
-        QImage idlePicture;
+        /// Decodes "wellcome2.jpg" (loaded with the program pictures at start); the panel keeps
+        /// only its copy scaled to the panel's size.
+        std::function<QImage()> idlePicture;
         /// Plays welcomeSound ("wellcome.wav") once, the first time the idle picture shows,
         /// without waiting for it; none plays when null.
         AudioOutput* audio = nullptr;
@@ -101,6 +103,10 @@ class TextPanel final : public QWidget, public PracticeTextPanel {
     void PaintText(QPainter& painter, const QRect& area);
     void PaintStrip(QPainter& painter, const QRect& area);
     void PaintBar(QPainter& painter, const StatisticsStrip::Bar& bar);
+    /// Text with each character in its cell of the copy text's font, from origin (the
+    /// baseline at the first cell's left).
+    void DrawInCells(QPainter& painter, QPoint origin, const std::string& text,
+                     const QColor& color);
     void PaintInversions(QPainter& painter, const QRect& area);
     QPixmap Scaled(const QImage& image, QSize size, qreal ratio) const;
 

@@ -44,7 +44,7 @@ bool TutorMessageBoxes::AskYesNo(const std::string& text) {
 }
 
 void TutorMessageBoxes::NoteBox(const std::string& text) {
-    ::NoteBox box(text, notePicture_, owner_.data());
+    ::NoteBox box(text, notePicture_ ? notePicture_() : QImage(), owner_.data());
     box.exec();
 }
 

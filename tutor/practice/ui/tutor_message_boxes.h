@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 #include "common/message_sink.h"
@@ -32,8 +33,8 @@ class TutorMessageBoxes final : public MessageSink,
     void SetTutorDialogs(TutorDialogs* dialogs) { dialogs_ = dialogs; }
     /// What the buttons "Results" and "Save Results" of "End of the Lesson" do.
     void SetEndOfLessonActions(EndOfLessonActions* actions) { actions_ = actions; }
-    /// The picture behind the note window's text.
-    void SetNotePicture(const QImage& picture) { notePicture_ = picture; }
+    /// Decodes the picture behind the note window's text, each time a note opens.
+    void SetNotePicture(std::function<QImage()> picture) { notePicture_ = std::move(picture); }
 
     // MessageSink
     void ShowMessage(const std::string& caption, const std::string& text, Icon icon) override;
@@ -57,5 +58,5 @@ class TutorMessageBoxes final : public MessageSink,
     QPointer<QWidget> owner_;
     TutorDialogs* dialogs_ = nullptr;
     EndOfLessonActions* actions_ = nullptr;
-    QImage notePicture_;
+    std::function<QImage()> notePicture_;
 };

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <utility>
+
 #include "common/message_sink.h"
 #include "common/product_version.h"
 #include "tutor/course/appearance_list.h"
@@ -41,7 +43,22 @@ void WelcomeWindow::Tick() {
     accept();
 }
 
+void WelcomeWindow::done(int result) {
+    RunShownWork();
+    QDialog::done(result);
+}
+
+void WelcomeWindow::RunShownWork() {
+    if (whenShown_) {
+        std::exchange(whenShown_, nullptr)();
+    }
+}
+
 void WelcomeWindow::paintEvent(QPaintEvent*) {
+    if (whenShown_ && !shownWorkQueued_) {
+        shownWorkQueued_ = true;
+        QTimer::singleShot(0, this, &WelcomeWindow::RunShownWork);
+    }
     QPainter painter(this);
     if (picture_.isNull()) {
         painter.fillRect(rect(), palette().window());

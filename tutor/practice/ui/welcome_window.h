@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QTimer>
 
+#include <functional>
+
 class AppearancePictures;
 class MessageSink;
 
@@ -21,6 +23,13 @@ class WelcomeWindow final : public QDialog {
                   QWidget* parent = nullptr);
 
     int ticks() const { return ticks_; }
+    /// Work of the start that can wait until the window is on the screen: it runs once, from
+    /// the event loop, after the window's first paint, so that it never holds up the window;
+    /// at the latest when the window closes (a window never painted still does it).
+    void RunWhenShown(std::function<void()> work) { whenShown_ = std::move(work); }
+
+  public slots:
+    void done(int result) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,10 +37,13 @@ class WelcomeWindow final : public QDialog {
 
   private:
     void Tick();
+    void RunShownWork();
 
     QImage picture_;
     AppearancePictures& appearance_;
     MessageSink& messages_;
     QTimer timer_;
     int ticks_ = 0;
+    std::function<void()> whenShown_;
+    bool shownWorkQueued_ = false;
 };

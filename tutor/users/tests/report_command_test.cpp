@@ -137,6 +137,18 @@ TEST(ResultsDialogModelTest, NoStrokesShowTypingWellAndAnOwnTextHeader) {
     EXPECT_EQ(model.evaluation(), "");
 }
 
+TEST(ResultsDialogModelTest, OnlyARunWithStrokesIsEvaluated) {
+    const EvaluationTexts texts =
+        EvaluationTexts::FromLines({":end", "#0", "Keep going.", "", ":name", "#9", "(name)", ""});
+    FakeClock clock;
+    StrokeLog log(clock);
+    log.Start(0, "Eva", 2.0, 100, 50, "First");
+    SeededRandomSource random(1);
+    EXPECT_EQ(ResultsDialogModel(log, texts, random).evaluation(), "");
+    log.Add('a', 'a', 300);
+    EXPECT_EQ(ResultsDialogModel(log, texts, random).evaluation(), "Eva. \r\nKeep going. \r\n");
+}
+
 TEST(ResultsDialogModelTest, RowsCarryTheClassesAndTheCopiedText) {
     FakeClock clock;
     StrokeLog log(clock);

@@ -45,6 +45,10 @@ LessonChooserDialog::LessonChooserDialog(LessonChooserModel& model, SettingsStor
         titles << ToQString(title);
     }
     list_->setHeaderLabels(titles);
+    // The given widths cut the longer titles short; the whole title shows under the pointer.
+    for (int column = 0; column < LessonChooserModel::kColumnCount; ++column) {
+        list_->headerItem()->setToolTip(column, titles[column]);
+    }
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionsMovable(false);
     for (int column = 0; column < LessonChooserModel::kColumnCount; ++column) {

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "common/testing/temp_dir.h"
 #include "tutor/course/jpeg_loader.h"
 #include "tutor/course/tests/test_jpeg_encoder.h"
+#include "tutor/course/ui/compressed_picture.h"
 
 namespace {
 
@@ -43,8 +45,10 @@ class JpegImageTest : public QObject {
     void paddedRowsDoNotShiftThePixels();
     void greyPictureIsGrey();
     void imageDrawsOntoAnotherImage();
-    void shortBitmapGivesNullImage();
+    void shortPixelsGiveNullImage();
     void missingFileGivesNullImageAndMessage();
+    void compressedPictureDecodesAgainAsOften();
+    void compressedPictureThatCannotBeDecodedIsRefused();
 };
 
 void JpegImageTest::quartersAppearWhereTheyWereDrawn_data() {
@@ -75,16 +79,15 @@ void JpegImageTest::quartersAppearWhereTheyWereDrawn() {
 }
 
 void JpegImageTest::paddedRowsDoNotShiftThePixels() {
-    // 3 pixels make 9 bytes of a 12-byte row: each row must start at its own 12 bytes.
+    // 3 pixels make 9 bytes of a row, which the image pads to 12: each row must start at its
+    // own place.
     TempDir dir;
     std::vector<std::uint8_t> jpeg =
         EncodeTestJpeg({.width = 3, .height = 16}, TestRgbSamples(3, 16, [](int, int y) {
                            return y < 8 ? TestRgb{255, 0, 0} : TestRgb{0, 0, 255};
                        }));
     RecordingMessageSink messages;
-    BitmapImage bitmap;
-    QVERIFY(LoadJpegBitmap(WriteJpeg(dir, "narrow.jpg", jpeg), bitmap, messages));
-    QImage image = BitmapToQImage(bitmap);
+    QImage image = LoadJpegImage(WriteJpeg(dir, "narrow.jpg", jpeg), messages);
     QCOMPARE(image.size(), QSize(3, 16));
     for (int y = 0; y < 16; ++y) {
         QColor want = y < 8 ? QColor(255, 0, 0) : QColor(0, 0, 255);
@@ -126,15 +129,15 @@ void JpegImageTest::imageDrawsOntoAnotherImage() {
     QVERIFY(Near(canvas.pixelColor(9, 20), QColor(0, 0, 0)));
 }
 
-void JpegImageTest::shortBitmapGivesNullImage() {
-    BitmapImage bitmap;
-    bitmap.header.width = 3;
-    bitmap.header.height = 4;
-    bitmap.bits.assign(12 * 3, 0);
-    QVERIFY(BitmapToQImage(bitmap).isNull());
-    bitmap.bits.assign(12 * 4, 0);
-    QVERIFY(!BitmapToQImage(bitmap).isNull());
-    QVERIFY(BitmapToQImage(BitmapImage{}).isNull());
+void JpegImageTest::shortPixelsGiveNullImage() {
+    RgbImage pixels;
+    pixels.width = 3;
+    pixels.height = 4;
+    pixels.bytes.assign(9 * 4 - 1, 0);
+    QVERIFY(RgbToQImage(pixels).isNull());
+    pixels.bytes.assign(9 * 4, 0);
+    QCOMPARE(RgbToQImage(pixels).size(), QSize(3, 4));
+    QVERIFY(RgbToQImage(RgbImage{}).isNull());
 }
 
 void JpegImageTest::missingFileGivesNullImageAndMessage() {
@@ -144,6 +147,48 @@ void JpegImageTest::missingFileGivesNullImageAndMessage() {
     QCOMPARE(messages.messages.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(messages.messages[0].text),
              QString::fromStdString("JPEG :\nCan't open " + dir.File("none.jpg") + "\n"));
+}
+
+void JpegImageTest::compressedPictureDecodesAgainAsOften() {
+    TempDir dir;
+    RecordingMessageSink messages;
+    CompressedPicture picture;
+    QVERIFY(picture.isNull());
+    QVERIFY(picture.Decode().isNull());
+    QVERIFY(
+        picture.Load(WriteJpeg(dir, "quarters.jpg",
+                               EncodeTestJpeg({.width = 16, .height = 16}, TestQuarterSamples())),
+                     messages));
+    QVERIFY(messages.messages.empty());
+    QCOMPARE(picture.size(), QSize(16, 16));
+    // The file may go: the picture holds its bytes.
+    std::filesystem::remove(dir.File("quarters.jpg"));
+    for (int i = 0; i < 2; ++i) {
+        const QImage image = picture.Decode();
+        QCOMPARE(image.size(), QSize(16, 16));
+        QVERIFY(Near(image.pixelColor(15, 0), QColor(0, 255, 0)));
+    }
+}
+
+void JpegImageTest::compressedPictureThatCannotBeDecodedIsRefused() {
+    TempDir dir;
+    RecordingMessageSink messages;
+    CompressedPicture picture;
+    QVERIFY(
+        picture.Load(WriteJpeg(dir, "good.jpg",
+                               EncodeTestJpeg({.width = 16, .height = 16}, TestQuarterSamples())),
+                     messages));
+    const std::vector<std::uint8_t> good =
+        EncodeTestJpeg({.width = 16, .height = 16}, TestQuarterSamples());
+    // The header alone: a picture without its data.
+    const std::vector<std::uint8_t> cut(good.begin(), good.begin() + 20);
+    QVERIFY(!picture.Load(WriteJpeg(dir, "cut.jpg", cut), messages));
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QVERIFY(!picture.Load(dir.File("none.jpg"), messages));
+    QCOMPARE(messages.messages.size(), std::size_t{2});
+    // The picture loaded before stays.
+    QCOMPARE(picture.size(), QSize(16, 16));
+    QVERIFY(Near(picture.Decode().pixelColor(0, 15), QColor(0, 0, 255)));
 }
 
 QTEST_MAIN(JpegImageTest)

@@ -20,6 +20,7 @@
 #include "tutor/course/ui/appearance_pictures.h"
 #include "tutor/practice/end_of_lesson_actions.h"
 #include "tutor/practice/ui/end_of_lesson_dialog.h"
+#include "tutor/practice/ui/kelvane_icon.h"
 #include "tutor/practice/ui/modal_window_watcher.h"
 #include "tutor/practice/ui/note_box.h"
 #include "tutor/practice/ui/program_pictures.h"
@@ -72,11 +73,13 @@ class SmallWindowsTest : public QObject {
         QImage picture(40, 40, QImage::Format_RGB32);
         picture.fill(QColor(0, 150, 0));
         TutorMessageBoxes boxes;
-        boxes.SetNotePicture(picture);
+        boxes.SetNotePicture([picture] { return picture; });
         ModalAnswerer answerer;
         QImage shown;
+        QRect textArea;
         answerer.answers.push_back([&](QWidget* window) {
             shown = window->grab().toImage();
+            textArea = static_cast<NoteBox*>(window)->textLabel()->geometry();
             ModalAnswerer::Press(Qt::Key(key))(window);
         });
         boxes.NoteBox("Note:  Home row");
@@ -86,6 +89,10 @@ class SmallWindowsTest : public QObject {
         QVERIFY(!shown.isNull());
         QCOMPARE(shown.pixelColor(2, 2), QColor(0, 150, 0));
         QCOMPARE(shown.pixelColor(shown.width() - 3, shown.height() - 3), QColor(0, 150, 0));
+        // The text stands on a light plate, not on the picture.
+        const QPoint besideText(textArea.left() - 4, textArea.center().y());
+        QVERIFY2(shown.pixelColor(besideText).lightness() > 200,
+                 qPrintable(shown.pixelColor(besideText).name()));
     }
 
     // --- The Info window through the service ---
@@ -270,11 +277,20 @@ class SmallWindowsTest : public QObject {
         QImage picture(20, 20, QImage::Format_RGB32);
         picture.fill(Qt::yellow);
         WelcomeWindow welcome(picture, appearance, messages);
+        // The start's later work waits for the window's first paint, and runs once.
+        int workRuns = 0;
+        bool paintedFirst = false;
+        welcome.RunWhenShown([&] {
+            ++workRuns;
+            paintedFirst = welcome.isVisible() && welcome.ticks() == 0;
+        });
         QElapsedTimer clock;
         clock.start();
         welcome.exec();
         QVERIFY(clock.elapsed() >= 1900);
         QCOMPARE(welcome.ticks(), 2);
+        QCOMPARE(workRuns, 1);
+        QVERIFY(paintedFirst);
         QCOMPARE(appearance.loaded(), std::string("standard"));
         QVERIFY(messages.messages.empty());
     }
@@ -286,6 +302,12 @@ class SmallWindowsTest : public QObject {
         WelcomeWindow welcome(QImage(), appearance, messages);
         welcome.exec();
         QCOMPARE(welcome.ticks(), 1);
+        // A window closed before anything ran it still does the start's later work.
+        WelcomeWindow unpainted(QImage(), appearance, messages);
+        bool ran = false;
+        unpainted.RunWhenShown([&] { ran = true; });
+        unpainted.done(QDialog::Accepted);
+        QVERIFY(ran);
         QVERIFY(!appearance.IsLoaded());
         QVERIFY(!messages.messages.empty());
         QCOMPARE(messages.messages.back().caption, std::string("Kelvane"));
@@ -303,6 +325,32 @@ class SmallWindowsTest : public QObject {
         QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(200, 100, 0));
     }
 
+    // --- The program icon ---
+
+    // Drawn for each size asked, at the screen's pixel ratio: the key cap fills the middle,
+    // the corners stay transparent.
+    void ProgramIconIsDrawnAtEverySize_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("16") << 16 << 1.0;
+        QTest::newRow("48") << 48 << 1.0;
+        QTest::newRow("256") << 256 << 1.0;
+        QTest::newRow("32 at 2") << 32 << 2.0;
+    }
+
+    void ProgramIconIsDrawnAtEverySize() {
+        QFETCH(int, size);
+        QFETCH(qreal, ratio);
+        const QIcon icon = KelvaneIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+        const QImage image = icon.pixmap(QSize(size, size), ratio).toImage();
+        const int pixels = qRound(size * ratio);
+        QCOMPARE(image.size(), QSize(pixels, pixels));
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(pixels / 2, pixels / 5)), 255);
+    }
+
     // --- The program pictures ---
 
     void ProgramPicturesNeedAllFour() {
@@ -315,7 +363,9 @@ class SmallWindowsTest : public QObject {
         WriteJpeg(folder, "wellcome2.jpg", {0, 250, 0});
         QVERIFY(pictures.Load());
         QVERIFY(!pictures.welcome().isNull());
-        QVERIFY(qAbs(pictures.idleScreen().pixelColor(3, 3).green() - 250) < 8);
+        QCOMPARE(pictures.idleScreen().size(), QSize(16, 16));
+        // Kept compressed, decoded when drawn.
+        QVERIFY(qAbs(pictures.idleScreen().Decode().pixelColor(3, 3).green() - 250) < 8);
     }
 
     // --- The watch over modal windows ---

@@ -131,8 +131,9 @@ class Rig {
         appearance = std::make_unique<AppearancePictures>(pictures.path(), messages);
         QImage idle(64, 40, QImage::Format_RGB32);
         idle.fill(QColor(0, 128, 128));
-        panel = std::make_unique<TextPanel>(TextPanel::Services{
-            fixture.course, *display, *appearance, idle, &audio, "/p/sounds/wellcome.wav"});
+        panel = std::make_unique<TextPanel>(
+            TextPanel::Services{fixture.course, *display, *appearance, [idle] { return idle; },
+                                &audio, "/p/sounds/wellcome.wav"});
         if (!panel->LoadAppearance("standard")) {
             qFatal("the test pictures did not load");
         }
@@ -468,6 +469,41 @@ class TextPanelTest : public QObject {
         QCOMPARE(rig.At(shot, after.error.filled.x, after.error.filled.y), grey);
         QCOMPARE(rig.At(shot, after.error.limitMark.front().x - 1, after.error.filled.y),
                  QColor(255, 255, 255));
+    }
+
+    // The bars are counted in character cells, and so are their labels: "  Typing Speed"
+    // fills the speed bar to its last cell and "  Error Rate" leaves two cells free, however
+    // the font's own advance rounds against the cell width.
+    void barLabelsKeepToTheirCells_data() {
+        QTest::addColumn<int>("width");
+        QTest::newRow("1280") << 1280;
+        QTest::newRow("900") << 900;
+        QTest::newRow("600") << 600;
+    }
+
+    void barLabelsKeepToTheirCells() {
+        QFETCH(int, width);
+        Rig rig;
+        rig.panel->resize(width, Rig::kHeight);
+        rig.panel->ComputeLayout(true, true, true);
+        rig.Begin();
+        const QImage shot = rig.Full();
+        const int cell = rig.layout().charWidth;
+        const StatisticsStrip::Figures figures = rig.model().Figures();
+        auto inkInCell = [&](const StatisticsStrip::Bar& bar, int index) {
+            const PanelRect inside{bar.frame.x + index * cell, bar.frame.y + 1, cell,
+                                   bar.frame.height - 2};
+            // The device pixels wholly inside the cell and the frame: on a scaled screen a
+            // glyph's or the frame's edge may shade a pixel the cell shares.
+            QRect area = rig.DeviceRect(inside).adjusted(1, 1, -1, -1);
+            area.setRight(std::min(area.right(), rig.DeviceRect(bar.frame).right() - 2));
+            return CountNear(shot, area, QColor(0, 0, 0), 90);
+        };
+        QCOMPARE(figures.speed.frame.width, 14 * cell);
+        QVERIFY2(inkInCell(figures.speed, 13) > 0, "the d of Typing Speed is cut off");
+        QVERIFY(inkInCell(figures.error, 11) > 0);
+        QCOMPARE(inkInCell(figures.error, 12), 0);
+        QCOMPARE(inkInCell(figures.error, 13), 0);
     }
 
     void sameNextKeyTwiceRestoresKeyboardAndHands() {

@@ -30,7 +30,7 @@ const char* const kBadName = "The name may only consist of letters, numerals and
 const char* const kShortName = "Enter the name, please. (More than one character)";
 const char* const kWrongPassword = "The wrong password!";
 const char* const kShortPassword = "The password must be at least four characters long.";
-const char* const kRepeat = "Welcome, New User! Re-enter the password. It must be checked..";
+const char* const kRepeat = "Welcome, New User! Re-enter the password. It must be checked.";
 const char* const kReallyExit = "Do you really wish to exit the program?";
 
 // Everything a login needs, with users written by the profile itself.

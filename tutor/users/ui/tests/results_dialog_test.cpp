@@ -25,7 +25,6 @@
 #include "tutor/users/evaluation_texts.h"
 #include "tutor/users/random_source.h"
 #include "tutor/users/results_dialog_model.h"
-#include "tutor/users/results_files.h"
 #include "tutor/users/stroke_log.h"
 #include "tutor/users/ui/diagram_painter.h"
 #include "tutor/users/ui/diagram_view.h"
@@ -418,23 +417,17 @@ class ResultsDialogTest : public QObject {
         QCOMPARE(f.messages.messages[0].caption, std::string("Kelvane"));
     }
 
-    // "Save Results" to a name typed without extension, then "Load Results" of the file: the
-    // results dialog shows the saved run; a damaged file shows no dialog and keeps the log.
-    void ResultsFilesSaveAndOpenAgain() {
+    // "Save Results" to a name typed without extension, then "Load Results": the prompts
+    // hand over the file the log was written to, in the folder used last.
+    void ResultsFilePromptsSaveAndOpenAgain() {
         TempDir dir;
         MemorySettingsStore settings;
-        RecordingMessageSink messages;
         settings.WriteString(ResultsFileDialogs::kFolderSection, ResultsFileDialogs::kFolderKey,
                              dir.path());
         StrokeLog log(clock_);
         FillKnownRun(log);
         QWidget parent;
         ResultsFileDialogs prompts(settings, &parent);
-        int dialogsShown = 0;
-        ResultsFiles files(log, messages, [&](const StrokeLog& shown) {
-            ++dialogsShown;
-            QCOMPARE(shown.recordCount(), std::size_t{31});
-        });
 
         bool seen = false;
         AnswerFileDialog(QStringLiteral("monday"), &seen);
@@ -442,27 +435,15 @@ class ResultsDialogTest : public QObject {
         QVERIFY(seen);
         QVERIFY(savePath.has_value());
         QCOMPARE(*savePath, dir.File("monday.stat"));
-        QVERIFY(files.Save(*savePath));
+        QVERIFY(log.saveStat(*savePath));
 
-        log.Start(0, "Other", 1.0, 60, 10, "Other");
+        StrokeLog loaded(clock_);
         seen = false;
         AnswerFileDialog(QStringLiteral("monday.stat"), &seen);
         const std::optional<std::string> openPath = prompts.LoadResultsFile();
         QVERIFY(seen && openPath.has_value());
-        QVERIFY(files.Open(*openPath));
-        QCOMPARE(dialogsShown, 1);
-        QCOMPARE(log.userName(), std::string("Jana"));
-
-        dir.Write("damaged.stat", "zuv STAT 1.0\r\nnot a container");
-        seen = false;
-        AnswerFileDialog(QStringLiteral("damaged.stat"), &seen);
-        const std::optional<std::string> damaged = prompts.LoadResultsFile();
-        QVERIFY(seen && damaged.has_value());
-        QVERIFY(!files.Open(*damaged));
-        QCOMPARE(dialogsShown, 1);
-        QCOMPARE(messages.messages.back().text,
-                 std::string("This file has an incorrect format or it has been corrupted."));
-        QCOMPARE(log.recordCount(), std::size_t{31});
+        QVERIFY(loaded.loadStat(*openPath));
+        QCOMPARE(loaded.toLines(), log.toLines());
     }
 
     void SaveDialogAsksBeforeReplacingAFile() {
