@@ -1,5 +1,9 @@
 #include "common/ui/program_start.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <clocale>
 #include <iostream>
 #include <string>
@@ -16,4 +20,10 @@ void PrepareProgram(std::string_view applicationName, SettingsStore& settings) {
         std::cerr << applicationName << ": unknown code page \"" << page
                   << "\" in the settings; using " << CodePage::Program().number() << '\n';
     }
+}
+
+void ReturnFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }

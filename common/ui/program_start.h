@@ -9,3 +9,8 @@ class SettingsStore;
 /// the executable, and the program's code page taken from the setting "CodePage" ("1250"
 /// when missing; an unknown name is reported on standard error and ignored).
 void PrepareProgram(std::string_view applicationName, SettingsStore& settings);
+
+/// Gives the heap's free pages back to the system. A closed dialog frees its widgets,
+/// pictures and caches, but the C library keeps the freed pages inside its heap (they lie
+/// between blocks still in use) and the program would go on holding them.
+void ReturnFreedMemory();

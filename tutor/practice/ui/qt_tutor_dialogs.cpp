@@ -1,5 +1,7 @@
 #include "tutor/practice/ui/qt_tutor_dialogs.h"
 
+#include "common/ui/program_start.h"
+
 #include "tutor/course/appearance_list.h"
 #include "tutor/course/ui/own_text_file_dialog.h"
 #include "tutor/course/ui/qt_own_text_limits_dialog.h"
@@ -13,19 +15,35 @@
 #include "tutor/users/ui/settings_dialog.h"
 #include "tutor/users/ui/user_details_dialog.h"
 
+namespace {
+
+// Each dialog's memory goes back to the system once the dialog has closed: the program
+// mostly sits at its main window between dialogs.
+struct ReturnMemoryOnClose {
+    ReturnMemoryOnClose() = default;
+    ReturnMemoryOnClose(const ReturnMemoryOnClose&) = delete;
+    ReturnMemoryOnClose& operator=(const ReturnMemoryOnClose&) = delete;
+    ~ReturnMemoryOnClose() { ReturnFreedMemory(); }
+};
+
+}  // namespace
+
 QtTutorDialogs::QtTutorDialogs(Services services) : s_(services) {}
 
 TutorDialogs::LoginOutcome QtTutorDialogs::Login() {
+    const ReturnMemoryOnClose returnMemory;
     LoginDialogModel model(s_.profile, s_.messages, s_.prompts);
     const ::LoginOutcome outcome = LoginDialog::Run(parent_.data(), model, s_.messages);
     return {outcome.loggedIn, outcome.newUser};
 }
 
 void QtTutorDialogs::UserDetails() {
+    const ReturnMemoryOnClose returnMemory;
     UserDetailsDialog::Run(parent_.data(), s_.profile);
 }
 
 int QtTutorDialogs::InitialTestWizard(bool atTestPage) {
+    const ReturnMemoryOnClose returnMemory;
     const FirstTimeWizardOutcome outcome = RunInitialTestWizard(
         parent_.data(), s_.profile, s_.course, s_.systemLayouts, s_.messages, atTestPage);
     if (outcome.courseChanged && courseChanged_) {
@@ -35,6 +53,7 @@ int QtTutorDialogs::InitialTestWizard(bool atTestPage) {
 }
 
 int QtTutorDialogs::ChooseLesson() {
+    const ReturnMemoryOnClose returnMemory;
     LessonChooserModel model(s_.course, s_.profile, s_.clock);
     return LessonChooserDialog::Run(parent_.data(), model, s_.settings);
 }
@@ -49,6 +68,7 @@ bool QtTutorDialogs::EnterOwnTextLimits(OwnTextLimits& limits) {
 }
 
 bool QtTutorDialogs::Settings(TutorSettings& settings) {
+    const ReturnMemoryOnClose returnMemory;
     return SettingsDialog::Edit(
         settings,
         SettingsDialog::Services{s_.sounds, AppearanceList::Collect(s_.picturesFolder),
@@ -57,6 +77,7 @@ bool QtTutorDialogs::Settings(TutorSettings& settings) {
 }
 
 void QtTutorDialogs::Results(const StrokeLog& log) {
+    const ReturnMemoryOnClose returnMemory;
     ResultsDialog::Run(
         log, ResultsDialog::Services{s_.evaluationTextsPath, s_.random, s_.settings, s_.messages},
         parent_.data());

@@ -166,13 +166,36 @@ QPixmap TextPanel::Scaled(const QImage& image, QSize size, qreal ratio) const {
 }
 
 void TextPanel::RebuildPictures() {
+    appearanceGeneration_ = s_.appearance.generation();
+    // The decoded pictures live only while they are scaled.
+    idlePixmap_ = Scaled(s_.idlePicture ? s_.idlePicture() : QImage(), size(), devicePixelRatioF());
+    // A lesson's pictures are made when a lesson is first painted: the program waits at its
+    // idle picture much of the time, and they would only be decoded and held for nothing
+    // (and made again on every resize of the window).
+    DropLessonPictures();
+    if (!model_.Idle()) {
+        BuildLessonPictures();
+    }
+}
+
+void TextPanel::DropLessonPictures() {
+    lessonPicturesBuilt_ = false;
+    statisticsPixmap_ = QPixmap();
+    handsPixmap_ = QPixmap();
+    backgroundTile_ = QPixmap();
+    for (auto& frames : movieFrames_) {
+        frames.fill(QPixmap());
+    }
+    keyboardPixmap_ = QPixmap();
+    keyPaths_.clear();
+    fingerPaths_.clear();
+}
+
+void TextPanel::BuildLessonPictures() {
+    lessonPicturesBuilt_ = true;
     const PanelLayout& layout = model_.layout();
     const qreal ratio = devicePixelRatioF();
     const AppearancePictures& pictures = s_.appearance;
-    appearanceGeneration_ = pictures.generation();
-
-    // The decoded pictures live only while they are scaled.
-    idlePixmap_ = Scaled(s_.idlePicture ? s_.idlePicture() : QImage(), size(), ratio);
     statisticsPixmap_ = Scaled(pictures.statisticsBackground(),
                                ToQRect(layout.StatisticsBackground()).size(), ratio);
     handsPixmap_ = Scaled(pictures.handsBackground(), ToQRect(layout.hands).size(), ratio);
@@ -293,6 +316,9 @@ void TextPanel::PaintArea(QPainter& painter, const QRect& area) {
             painter.drawPixmap(0, 0, idlePixmap_);
         }
         return;
+    }
+    if (!lessonPicturesBuilt_) {
+        BuildLessonPictures();
     }
     const PanelLayout& layout = model_.layout();
     painter.fillRect(area, Qt::white);

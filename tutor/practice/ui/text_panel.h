@@ -109,6 +109,9 @@ class TextPanel final : public QWidget, public PracticeTextPanel {
                      const QColor& color);
     void PaintInversions(QPainter& painter, const QRect& area);
     QPixmap Scaled(const QImage& image, QSize size, qreal ratio) const;
+    /// The pictures and outlines only a lesson paints, made for the current layout.
+    void BuildLessonPictures();
+    void DropLessonPictures();
 
     Services s_;
     PanelFont fontMetrics_;
@@ -126,6 +129,7 @@ class TextPanel final : public QWidget, public PracticeTextPanel {
     int baselineOffset_ = 0;
     int appearanceGeneration_ = -1;
     QPixmap idlePixmap_;
+    bool lessonPicturesBuilt_ = false;
     QPixmap statisticsPixmap_;
     QPixmap backgroundTile_;
     QPixmap keyboardPixmap_;

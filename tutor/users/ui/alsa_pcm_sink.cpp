@@ -31,7 +31,14 @@ bool AlsaPcmSink::Open(int sampleRate) {
     // Opened without blocking: a blocking open of a busy card waits until it is free, and the
     // pump's thread must always be able to end. Writes then block again, but only ever for a
     // period that has room.
-    if (snd_pcm_open(&pcm_, device_.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
+    const int opened =
+        snd_pcm_open(&pcm_, device_.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
+    // Opening parses the library's whole configuration (every file of alsa.conf.d) and keeps
+    // the tree for later opens, some hundred kilobytes held for good. The open device needs
+    // it no more, a later open parses it again, and an open on another thread (the MIDI
+    // port) holds its own reference to the tree, so it is freed at once.
+    snd_config_update_free_global();
+    if (opened < 0) {
         pcm_ = nullptr;
         return false;
     }
