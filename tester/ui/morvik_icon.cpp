@@ -2,18 +2,14 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QRadialGradient>
+
+#include "common/ui/drawn_icon.h"
 
 namespace {
 
-QPixmap Draw(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 64.0, size / 64.0);
-
+// On a 64 x 64 grid.
+void Draw(QPainter& painter) {
     const QColor dark(0x7A, 0x2E, 0x1E);
     const QColor accent(0xD9, 0x5B, 0x2B);
 
@@ -53,15 +49,15 @@ QPixmap Draw(int size) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(dark);
     painter.drawEllipse(QPointF(32, 37), 3, 3);
-    return pixmap;
 }
 
 }  // namespace
 
+// Drawn when the window system or a dialog asks for a size, not at every size ahead.
 QIcon MorvikIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(Draw(size));
-    }
-    return icon;
+    return DrawnIcon([](QPainter& painter, const QRectF& square) {
+        painter.translate(square.topLeft());
+        painter.scale(square.width() / 64.0, square.height() / 64.0);
+        Draw(painter);
+    });
 }

@@ -3,15 +3,12 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
-#include <functional>
+#include "common/ui/drawn_icon.h"
 
 namespace {
 
 // Every picture is drawn on a 32 x 32 grid and scaled.
-using Drawing = std::function<void(QPainter&)>;
-
 const QColor kOutline(0x33, 0x3D, 0x47);
 const QColor kReplay(0x1E, 0x6F, 0xC8);
 
@@ -162,20 +159,14 @@ void Help(QPainter& p) {
     p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("?"));
 }
 
-QIcon Build(const Drawing& draw) {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.scale(size / 32.0, size / 32.0);
+// Drawn only when a size is asked for: the toolbar and the menus want one or two sizes, and
+// only once they are shown.
+QIcon Build(void (*draw)(QPainter&)) {
+    return DrawnIcon([draw](QPainter& painter, const QRectF& square) {
+        painter.translate(square.topLeft());
+        painter.scale(square.width() / 32.0, square.height() / 32.0);
         draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    });
 }
 
 }  // namespace
