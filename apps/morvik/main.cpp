@@ -14,7 +14,6 @@
 #include "tester/command_line.h"
 #include "tester/test_data.h"
 #include "tester/ui/c_main_frame.h"
-#include "tester/ui/morvik_icon.h"
 #include "tester/ui/qt_path_settings.h"
 #include "tester/ui/report_painter.h"
 #include "tester/ui/tester_services.h"
@@ -38,7 +37,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(
         kProductVersion.data(), static_cast<qsizetype>(kProductVersion.size())));
     QGuiApplication::setDesktopFileName(QStringLiteral("morvik"));
-    QApplication::setWindowIcon(MorvikIcon());
 
     QtSettingsStore settings(QString::fromLatin1(kMorvikName));
     PrepareProgram(kMorvikName, settings);
@@ -53,6 +51,7 @@ int main(int argc, char** argv) {
     if (argc > 1) {
         frame.SetStartupFile(argv[1]);
     }
+    // The window gives itself and its dialogs the program's icon once it is up.
     frame.show();
     return QApplication::exec();
 }

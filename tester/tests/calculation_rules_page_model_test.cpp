@@ -65,7 +65,7 @@ TEST(CalculationRulesPage, ReadOnlyFormShowsTheTestValueAndChecksNothing) {
     CalculationRulesPageModel page(data, settings, false);
     EXPECT_EQ(page.pointsPerError, "100");
     EXPECT_EQ(page.Caption(), "Calculation Rules");
-    page.pointsPerError = "0";
+    page.pointsPerError = "-10";
     EXPECT_FALSE(page.CheckLeave().has_value());
 }
 

@@ -20,16 +20,15 @@ TEST(KeyboardTypeTest, BuiltInSetsAreTheCzechWorthTablesInWindows1250) {
 }
 
 KeyboardType SampleTable() {
-    KeyboardType table;
-    table.editable = true;
-    table.name = "My keyboard";
-    table.chars1 = "abc";
-    table.chars2 = "ABC";
-    table.chars3 = "!";
-    table.chars4 = "";
-    table.fifth = "fifth: string";
-    table.pairs = {{"one", "two"}, {"a:b", "c"}};
-    return table;
+    return KeyboardType{.editable = true,
+                        .name = "My keyboard",
+                        .chars1 = "abc",
+                        .chars2 = "ABC",
+                        .chars3 = "!",
+                        .chars4 = "",
+                        .fifth = "fifth: string",
+                        .pairs = {{"one", "two"}, {"a:b", "c"}},
+                        .path = ""};
 }
 
 TEST(KeyboardTypeTest, LinesComeInTheirFixedOrder) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -21,6 +22,13 @@ class Trace {
     void Add(std::string entry) {
         std::lock_guard<std::mutex> lock(mutex_);
         entries_.push_back(std::move(entry));
+    }
+    // A one-letter tag and its value ("s100", "da"), built by appending: GCC 12 takes
+    // "s" + std::string for an overlapping copy (-Wrestrict) once it is inlined here.
+    void Add(char tag, std::string_view value) {
+        std::string entry(1, tag);
+        entry.append(value);
+        Add(std::move(entry));
     }
     std::vector<std::string> Entries() const {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -39,7 +47,7 @@ class FakeSleeper final : public Sleeper {
     explicit FakeSleeper(Trace& trace) : trace_(trace) {}
 
     void SleepMs(int ms) override {
-        trace_.Add("s" + std::to_string(ms));
+        trace_.Add('s', std::to_string(ms));
         elapsedMs_ += ms;
         const int count = ++sleeps_;
         if (hook) {
@@ -63,7 +71,7 @@ class InlineTarget final : public ReplayTarget {
     void BeginReplay() override { trace_.Add("begin"); }
     void PostToViewThread(std::function<void()> task) override { task(); }
     void ReplayEvent(const KeystrokeRecord& record) override {
-        trace_.Add("d" + std::string(1, static_cast<char>(record.wParam)));
+        trace_.Add('d', std::string(1, static_cast<char>(record.wParam)));
         if (onEvent) {
             onEvent(record);
         }
@@ -102,7 +110,7 @@ class ViewThreadTarget final : public ReplayTarget {
         if (std::this_thread::get_id() != thread_.get_id()) {
             trace_.Add("wrong thread");
         }
-        trace_.Add("d" + std::string(1, static_cast<char>(record.wParam)));
+        trace_.Add('d', std::string(1, static_cast<char>(record.wParam)));
     }
     void ReplayEnded() override {
         if (std::this_thread::get_id() != thread_.get_id()) {

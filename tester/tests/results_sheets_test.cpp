@@ -30,7 +30,10 @@ struct Context {
 std::string Describe(ParameterSheetModel& sheet) {
     std::string text = sheet.caption() + ":";
     for (int i = 0; i < sheet.pageCount(); ++i) {
-        text += " " + sheet.page(i).Caption() + (sheet.page(i).editable() ? "*" : "");
+        text.append(" ").append(sheet.page(i).Caption());
+        if (sheet.page(i).editable()) {
+            text.append("*");
+        }
     }
     return text;
 }

@@ -83,7 +83,7 @@ TEST_F(UserInfoPageTest, AnEmptyNicknameIsRefusedOnConfirm) {
         page.details.nickname = nickname;
         EXPECT_EQ(page.CheckConfirm(), (PageProblem{"Enter Nickname, please.", 4601}));
     }
-    page.details.nickname = "x";
+    page.details.nickname = "eva";
     EXPECT_FALSE(page.CheckConfirm().has_value());
 }
 
@@ -114,7 +114,7 @@ TEST_F(UserInfoPageTest, ApplyWritesTheTestTheTypistsSectionAndTheDefaultUser) {
 
 TEST_F(UserInfoPageTest, ReadOnlyFormShowsTheTestsPerson) {
     data.nickname = "author";
-    data.firstName = "A";
+    data.firstName = "Anna";
     data.country = "Austria";
     settings.WriteString("", "DefaultUser", "tom_USER");
     UserInfoPageModel page(data, settings, Role::Author, false);

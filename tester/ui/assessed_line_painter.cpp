@@ -22,6 +22,12 @@ QString CharText(unsigned char c) {
 QFont AssessedLinePainter::CourierNew() {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
+    // Set, not left open: a painter fills what a font leaves open from its device's font, which
+    // on screen is the text font (bold by default, perhaps italic or underlined).
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
     return font;
 }
 

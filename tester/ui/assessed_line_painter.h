@@ -31,7 +31,8 @@ class AssessedLinePainter {
     AssessedLinePainter(Style style, QPaintDevice* device);
 
     /// "Courier New" (through fontconfig its metric twin "Liberation Mono"), a typewriter
-    /// face whatever is installed; the caller sets the size.
+    /// face whatever is installed, plain (not bold, italic, underlined or struck out); the
+    /// caller sets the size.
     static QFont CourierNew();
 
     /// The width of every code-page character in the text font. Control characters take the

@@ -82,7 +82,6 @@ CMainFrame::CMainFrame(const TesterServices& services, QWidget* parent)
       placement_(services.settings, "mainframe", this, 50, 600, 50, 350) {
     setObjectName(QStringLiteral("MorvikMainFrame"));
     setWindowTitle(QString::fromLatin1(kProductName));
-    setWindowIcon(MorvikIcon());
 
     const PageContext context{data_, settings_, paths_, messages_, questions_};
     TypingRunHost& host = *this;
@@ -348,6 +347,12 @@ void CMainFrame::showEvent(QShowEvent* event) {
         int upper = OriginalViewHeight(height());
         int total = textSplitter_->height() - textSplitter_->handleWidth();
         textSplitter_->setSizes({upper, qMax(1, total - upper)});
+    }
+    if (!iconGiven_) {
+        iconGiven_ = true;
+        // Once the window is up: the window system takes the icon at four sizes, and drawing
+        // them (on threads of the raster engine) would hold up the first window.
+        QTimer::singleShot(0, this, [this] { setWindowIcon(MorvikIcon()); });
     }
     if (!startupFileOpened_ && !startupFile_.empty()) {
         startupFileOpened_ = true;

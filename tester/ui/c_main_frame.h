@@ -206,6 +206,7 @@ class CMainFrame final : public QMainWindow, private TypingRunHost, private Repl
     CResultTextView* resultTextView_ = nullptr;
     CStartDialog* startDialog_ = nullptr;
     bool splitterPlaced_ = false;
+    bool iconGiven_ = false;
     bool startupFileOpened_ = false;
     std::string startupFile_;
 };

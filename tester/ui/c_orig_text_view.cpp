@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "common/ui/qt_text.h"
+#include "tester/ui/text_view_margin.h"
 
 COrigTextView::COrigTextView(QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(QStringLiteral("COrigTextView"));
@@ -164,6 +165,14 @@ void COrigTextView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+bool COrigTextView::event(QEvent* event) {
+    const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::Paint) {
+        PaintTextViewMargin(*this, kLeftMargin);
+    }
+    return handled;
 }
 
 void COrigTextView::paintEvent(QPaintEvent* event) {

@@ -58,6 +58,7 @@ class COrigTextView final : public QPlainTextEdit {
     int busyPhase() const { return busyPhase_; }
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

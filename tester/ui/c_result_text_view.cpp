@@ -35,7 +35,6 @@ CResultTextView::CResultTextView(QWidget* parent)
     verticalScrollBar()->setSingleStep(1);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, viewport(),
             qOverload<>(&QWidget::update));
-    Measure();
 }
 
 CResultTextView::~CResultTextView() = default;
@@ -48,6 +47,15 @@ void CResultTextView::SetAssessedText(AssessedText text, int unit) {
 }
 
 const AssessedLinePainter& CResultTextView::linePainter() const {
+    if (painter_ == nullptr) {
+        AssessedLinePainter::Style style;
+        style.textFont = font();
+        style.numberFont = NumberFont();
+        style.textColor = textColor_;
+        style.markColor = markingColor_;
+        style.markPenWidth = 2.0;
+        painter_ = std::make_unique<AssessedLinePainter>(style, viewport());
+    }
     return *painter_;
 }
 
@@ -62,32 +70,22 @@ void CResultTextView::SetColors(const QColor& text, const QColor& background,
     textColor_ = text;
     backgroundColor_ = background;
     markingColor_ = marking;
-    Measure();
+    painter_.reset();
     viewport()->update();
 }
 
-void CResultTextView::Measure() {
-    AssessedLinePainter::Style style;
-    style.textFont = font();
-    style.numberFont = NumberFont();
-    style.textColor = textColor_;
-    style.markColor = markingColor_;
-    style.markPenWidth = 2.0;
-    painter_ = std::make_unique<AssessedLinePainter>(style, viewport());
-}
-
 qreal CResultTextView::TextLeft() const {
-    return kMargin + kTotalDigits * painter_->digitWidth() + kGap;
+    return kMargin + kTotalDigits * linePainter().digitWidth() + kGap;
 }
 
 qreal CResultTextView::TextWidth() const {
-    const qreal errorsWidth = kErrorDigits * painter_->digitWidth() + kGap + kMargin;
+    const qreal errorsWidth = kErrorDigits * linePainter().digitWidth() + kGap + kMargin;
     // A space left at the end of a line, or the mark of a line break, stands after the width.
-    return viewport()->width() - TextLeft() - errorsWidth - painter_->Advance(' ');
+    return viewport()->width() - TextLeft() - errorsWidth - linePainter().Advance(' ');
 }
 
 qreal CResultTextView::LinePitch() const {
-    return std::ceil(painter_->lineHeight() * 1.25);
+    return std::ceil(linePainter().lineHeight() * 1.25);
 }
 
 int CResultTextView::VisibleLines() const {
@@ -99,7 +97,15 @@ int CResultTextView::firstLine() const {
 }
 
 void CResultTextView::Relayout() {
-    layout_ = painter_->Break(text_.text, TextWidth());
+    if (text_.text.empty()) {
+        // Nothing to break, so no fonts to measure: the view starts empty and hidden.
+        layout_ = AssessedTextLayout();
+        figures_.clear();
+        verticalScrollBar()->setRange(0, 0);
+        viewport()->update();
+        return;
+    }
+    layout_ = linePainter().Break(text_.text, TextWidth());
     figures_ = text_.Figures(layout_.lines(), unit_);
     const int visible = VisibleLines();
     verticalScrollBar()->setPageStep(visible);
@@ -118,7 +124,7 @@ std::optional<QRectF> CResultTextView::CharRect(std::size_t index) const {
     }
     const CharBox& box = layout_.boxes()[index];
     return QRectF(TextLeft() + box.left, kMargin + row * LinePitch(), box.right - box.left,
-                  painter_->lineHeight());
+                  linePainter().lineHeight());
 }
 
 void CResultTextView::paintEvent(QPaintEvent* /*event*/) {
@@ -131,8 +137,8 @@ void CResultTextView::paintEvent(QPaintEvent* /*event*/) {
         if (top > viewport()->height()) {
             break;
         }
-        painter_->DrawLine(painter, text_, layout_, line, figures_[line], QPointF(TextLeft(), top),
-                           kMargin, errorsRight);
+        linePainter().DrawLine(painter, text_, layout_, line, figures_[line],
+                               QPointF(TextLeft(), top), kMargin, errorsRight);
     }
 }
 
@@ -144,7 +150,7 @@ void CResultTextView::resizeEvent(QResizeEvent* event) {
 void CResultTextView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        Measure();
+        painter_.reset();
         Relayout();
     }
 }

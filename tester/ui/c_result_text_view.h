@@ -38,7 +38,7 @@ class CResultTextView final : public QAbstractScrollArea {
     const AssessedTextLayout& layout() const { return layout_; }
     int unit() const { return unit_; }
     const std::vector<LineFigures>& figures() const { return figures_; }
-    /// What draws the lines, with the fonts and measures in use.
+    /// What draws the lines, with the fonts and measures in use; measured when first needed.
     const AssessedLinePainter& linePainter() const;
     QColor textColor() const { return textColor_; }
     QColor backgroundColor() const { return backgroundColor_; }
@@ -56,7 +56,6 @@ class CResultTextView final : public QAbstractScrollArea {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void Measure();
     void Relayout();
     qreal TextLeft() const;
     qreal TextWidth() const;
@@ -67,7 +66,8 @@ class CResultTextView final : public QAbstractScrollArea {
     int unit_ = 1;
     AssessedTextLayout layout_;
     std::vector<LineFigures> figures_;
-    std::unique_ptr<AssessedLinePainter> painter_;
+    /// Made again from the font and colours when they change.
+    mutable std::unique_ptr<AssessedLinePainter> painter_;
     QColor textColor_;
     QColor backgroundColor_;
     QColor markingColor_;

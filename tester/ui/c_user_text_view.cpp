@@ -11,6 +11,7 @@
 #include "common/ui/qt_text.h"
 #include "tester/key_message.h"
 #include "tester/typing_run.h"
+#include "tester/ui/text_view_margin.h"
 
 // The run takes Qt's key numbers as plain numbers: they must be Qt's.
 static_assert(KeyCode::kLeft == Qt::Key_Left && KeyCode::kPageDown == Qt::Key_PageDown &&
@@ -158,7 +159,11 @@ bool CUserTextView::event(QEvent* event) {
             return true;
         }
     }
-    return QPlainTextEdit::event(event);
+    const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::Paint) {
+        PaintTextViewMargin(*this, kLeftMargin);
+    }
+    return handled;
 }
 
 void CUserTextView::keyPressEvent(QKeyEvent* event) {

@@ -2,8 +2,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QRadialGradient>
+#include <QTransform>
+
+#include "common/ui/drawn_icon.h"
 
 void PaintMorvikIcon(QPainter& painter, qreal size) {
     painter.save();
@@ -19,9 +21,11 @@ void PaintMorvikIcon(QPainter& painter, qreal size) {
     painter.setBrush(dark);
     painter.drawRoundedRect(QRectF(26, 2, 12, 7), 2, 2);
     painter.drawRect(QRectF(30, 8, 4, 5));
+    // Turned by 45 degrees about (50, 16); the turn is written out, since rotate() would bring
+    // in the sine tables of the maths library for this one button.
+    constexpr qreal kHalfRoot2 = 0.70710678118654752;
     painter.save();
-    painter.translate(50, 16);
-    painter.rotate(45);
+    painter.setTransform(QTransform(kHalfRoot2, kHalfRoot2, -kHalfRoot2, kHalfRoot2, 50, 16), true);
     painter.drawRoundedRect(QRectF(-3, -4, 6, 8), 1.5, 1.5);
     painter.restore();
 
@@ -53,15 +57,12 @@ void PaintMorvikIcon(QPainter& painter, qreal size) {
     painter.restore();
 }
 
+// Drawn when the window system or a dialog asks for a size, not at every size ahead.
 QIcon MorvikIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
+    return DrawnIcon([](QPainter& painter, const QRectF& area) {
+        const qreal size = qMin(area.width(), area.height());
+        painter.translate(area.x() + (area.width() - size) / 2,
+                          area.y() + (area.height() - size) / 2);
         PaintMorvikIcon(painter, size);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    });
 }

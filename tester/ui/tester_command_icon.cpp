@@ -3,15 +3,12 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
-#include <functional>
+#include "common/ui/drawn_icon.h"
 
 namespace {
 
 // Every picture is drawn on a 32 x 32 grid and scaled.
-using Drawing = std::function<void(QPainter&)>;
-
 const QColor kOutline(0x33, 0x3D, 0x47);
 const QColor kReplay(0x1E, 0x6F, 0xC8);
 
@@ -150,32 +147,57 @@ void ReplayStop(QPainter& p) {
     p.drawRoundedRect(QRectF(7, 7, 18, 18), 1.5, 1.5);
 }
 
+// The question mark of "DejaVu Sans" bold at 20 px, centred as text in the square, kept as its
+// outline: the picture needs no font loaded for one character.
+QPainterPath QuestionMark() {
+    QPainterPath mark;
+    mark.moveTo(17.125, 18.000);
+    mark.lineTo(13.609, 18.000);
+    mark.lineTo(13.609, 17.516);
+    mark.cubicTo(13.609, 16.984, 13.716, 16.513, 13.930, 16.102);
+    mark.cubicTo(14.143, 15.690, 14.594, 15.161, 15.281, 14.516);
+    mark.lineTo(15.906, 13.953);
+    mark.cubicTo(16.281, 13.620, 16.555, 13.302, 16.727, 13.000);
+    mark.cubicTo(16.898, 12.698, 16.984, 12.396, 16.984, 12.094);
+    mark.cubicTo(16.984, 11.646, 16.828, 11.292, 16.516, 11.031);
+    mark.cubicTo(16.203, 10.771, 15.766, 10.641, 15.203, 10.641);
+    mark.cubicTo(14.672, 10.641, 14.102, 10.750, 13.492, 10.969);
+    mark.cubicTo(12.883, 11.188, 12.245, 11.510, 11.578, 11.938);
+    mark.lineTo(11.578, 8.875);
+    mark.cubicTo(12.370, 8.604, 13.091, 8.404, 13.742, 8.273);
+    mark.cubicTo(14.393, 8.143, 15.021, 8.078, 15.625, 8.078);
+    mark.cubicTo(17.208, 8.078, 18.417, 8.401, 19.250, 9.047);
+    mark.cubicTo(20.083, 9.693, 20.500, 10.641, 20.500, 11.891);
+    mark.cubicTo(20.500, 12.526, 20.375, 13.096, 20.125, 13.602);
+    mark.cubicTo(19.875, 14.107, 19.443, 14.646, 18.828, 15.219);
+    mark.lineTo(18.203, 15.781);
+    mark.cubicTo(17.755, 16.188, 17.464, 16.513, 17.328, 16.758);
+    mark.cubicTo(17.193, 17.003, 17.125, 17.271, 17.125, 17.562);
+    mark.lineTo(17.125, 18.000);
+    mark.moveTo(13.609, 19.438);
+    mark.lineTo(17.125, 19.438);
+    mark.lineTo(17.125, 22.922);
+    mark.lineTo(13.609, 22.922);
+    mark.lineTo(13.609, 19.438);
+    return mark;
+}
+
 void Help(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x2B, 0x74, 0xC9));
     p.drawEllipse(QPointF(16, 16), 13.5, 13.5);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(20);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("?"));
+    p.setBrush(Qt::white);
+    p.drawPath(QuestionMark());
 }
 
-QIcon Build(const Drawing& draw) {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.scale(size / 32.0, size / 32.0);
+// Drawn only when a size is asked for: the toolbar and the menus want one or two sizes, and
+// only once they are shown.
+QIcon Build(void (*draw)(QPainter&)) {
+    return DrawnIcon([draw](QPainter& painter, const QRectF& square) {
+        painter.translate(square.topLeft());
+        painter.scale(square.width() / 32.0, square.height() / 32.0);
         draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    });
 }
 
 }  // namespace

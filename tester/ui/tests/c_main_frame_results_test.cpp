@@ -77,7 +77,12 @@ void WhenSheet(const QString& caption, std::function<void(CParameterSheet*)> ans
             timer->deleteLater();
             // Keys go to the focus, which the offscreen platform gives an active window only.
             sheet->activateWindow();
-            QTest::qWaitForWindowActive(sheet);
+            if (!QTest::qWaitForWindowActive(sheet)) {
+                // Keys would reach no field: fail, and close the sheet rather than wait.
+                QTest::qFail("the sheet did not become active", __FILE__, __LINE__);
+                sheet->reject();
+                return;
+            }
             answer(sheet);
         } else if (started->elapsed() > 10000) {
             timer->stop();

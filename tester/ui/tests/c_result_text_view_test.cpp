@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <utility>
+
 #include "common/code_page.h"
 #include "tester/test_data.h"
 #include "tester/ui/assessed_line_painter.h"
@@ -59,6 +61,22 @@ bool Drawn(const QImage& image, const QRectF& rect) {
         }
     }
     return false;
+}
+
+// What is drawn inside a logical rectangle, cut to the device pixels that are not background.
+QImage DrawnPart(const QImage& image, const QRectF& rect) {
+    const qreal dpr = image.devicePixelRatio();
+    QRect drawn;
+    for (int y = qMax(0, qFloor(rect.top() * dpr));
+         y < qMin(image.height(), qCeil(rect.bottom() * dpr)); ++y) {
+        for (int x = qMax(0, qFloor(rect.left() * dpr));
+             x < qMin(image.width(), qCeil(rect.right() * dpr)); ++x) {
+            if (image.pixelColor(x, y) != kBackground) {
+                drawn |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return image.copy(drawn);
 }
 
 int CountOf(const QImage& image, const QColor& color) {
@@ -235,6 +253,35 @@ class CResultTextViewTest : public QObject {
                                     first.height())));
         QVERIFY(!Drawn(image, QRectF(last.right() + 2, first.top(),
                                      width - digits - last.right() - 8, first.height())));
+    }
+
+    // The totals and error counts keep their own plain face whatever the text's font is: a
+    // bold, italic or underlined text font leaves them as they were.
+    void NumbersKeepTheirFaceWhateverTheTextFont() {
+        CResultTextView view;
+        Prepare(view);
+        view.SetAssessedText(
+            Assessed("WWW", {CharClass::Correct, CharClass::WrongChar, CharClass::Correct}, {1}),
+            TestData::kStrokesUnit);
+        const auto numbers = [&view] {
+            const QImage image = Grab(view);
+            const QRectF text = *view.CharRect(0);
+            const qreal width = view.viewport()->width();
+            return std::make_pair(
+                DrawnPart(image, QRectF(0, text.top(), text.left() - 1, text.height())),
+                DrawnPart(image, QRectF(width - 4 * view.linePainter().digitWidth(), text.top(),
+                                        4 * view.linePainter().digitWidth(), text.height())));
+        };
+        const auto plain = numbers();
+        QVERIFY(!plain.first.isNull() && !plain.second.isNull());
+        QFont decorated = view.font();
+        decorated.setBold(true);
+        decorated.setItalic(true);
+        decorated.setUnderline(true);
+        view.setFont(decorated);
+        const auto after = numbers();
+        QCOMPARE(after.first, plain.first);
+        QCOMPARE(after.second, plain.second);
     }
 
     void ResizingBreaksTheLinesAgain() {

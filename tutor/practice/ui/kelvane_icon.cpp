@@ -1,11 +1,11 @@
 #include "tutor/practice/ui/kelvane_icon.h"
 
 #include <QFont>
-#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+
+#include "common/ui/drawn_icon.h"
 
 void PaintKelvaneIcon(QPainter& painter, qreal size) {
     painter.save();
@@ -45,46 +45,12 @@ void PaintKelvaneIcon(QPainter& painter, qreal size) {
     painter.restore();
 }
 
-namespace {
-
-/// The sizes the desktop is offered; each is drawn when asked for.
-constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
-/// Draws the icon whenever a size of it is wanted, so that no pixmaps of it are kept: the
-/// seven sizes would hold about 360 kB for the whole run.
-class KelvaneIconEngine final : public QIconEngine {
-  public:
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        const int size = qMin(rect.width(), rect.height());
-        painter->save();
-        painter->translate(rect.x() + (rect.width() - size) / 2,
-                           rect.y() + (rect.height() - size) / 2);
-        PaintKelvaneIcon(*painter, size);
-        painter->restore();
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return pixmap;
-    }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (int size : kSizes) {
-            sizes.append(QSize(size, size));
-        }
-        return sizes;
-    }
-
-    QIconEngine* clone() const override { return new KelvaneIconEngine; }
-    QString key() const override { return QStringLiteral("KelvaneIconEngine"); }
-};
-
-}  // namespace
-
+// Drawn when the window system or a dialog asks for a size, not at every size ahead.
 QIcon KelvaneIcon() {
-    return QIcon(new KelvaneIconEngine);
+    return DrawnIcon([](QPainter& painter, const QRectF& area) {
+        const qreal size = qMin(area.width(), area.height());
+        painter.translate(area.x() + (area.width() - size) / 2,
+                          area.y() + (area.height() - size) / 2);
+        PaintKelvaneIcon(painter, size);
+    });
 }

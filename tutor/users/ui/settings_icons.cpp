@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include "tutor/users/ui/drawn_icon.h"
+#include "common/ui/drawn_icon.h"
 
 namespace {
 
