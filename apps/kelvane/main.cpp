@@ -173,7 +173,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(
         kProductVersion.data(), static_cast<qsizetype>(kProductVersion.size())));
     QGuiApplication::setDesktopFileName(QStringLiteral("kelvane"));
-    QApplication::setWindowIcon(KelvaneIcon());
 
     QtSettingsStore settings(QString::fromLatin1(kKelvaneName));
     PrepareProgram(kKelvaneName, settings);
@@ -221,6 +220,9 @@ int main(int argc, char** argv) {
         // The welcome picture is decoded for this window alone.
         WelcomeWindow welcome(pictures.welcome().Decode(), appearance, boxes);
         welcome.RunWhenShown([&] {
+            // The windows' icon too: the window system takes it at seven sizes, and drawing
+            // them would hold up the welcome picture, a window without a frame.
+            QApplication::setWindowIcon(KelvaneIcon());
             picturesLoaded = pictures.LoadOthers();
             openAudio();
         });
