@@ -13,6 +13,7 @@
 #include <random>
 #include <string>
 
+#include "bench/offscreen_main.h"
 #include "bench/typed_run.h"
 #include "common/testing/temp_dir.h"
 #include "tester/assessed_text.h"
@@ -81,10 +82,5 @@ BENCHMARK(BM_PrintTheReportToPdf)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

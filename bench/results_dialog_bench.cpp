@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QTabWidget>
 
+#include "bench/offscreen_main.h"
 #include "common/memory_settings_store.h"
 #include "common/testing/fake_clock.h"
 #include "common/testing/recording_message_sink.h"
@@ -99,12 +100,5 @@ BENCHMARK(BM_DiagramOf10000PointsPainted)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/latency.h"
 #include "tutor/practice/keystroke_sound_worker.h"
 #include "tutor/users/sound_feedback.h"
 #include "tutor/users/ui/linux_audio_output.h"
@@ -25,11 +26,6 @@ using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration duration) {
     return std::chrono::duration<double, std::milli>(duration).count();
-}
-
-double Percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1))];
 }
 
 void BM_KeystrokeToSoundOnset(benchmark::State& state) {

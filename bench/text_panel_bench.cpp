@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/latency.h"
+#include "bench/offscreen_main.h"
 #include "common/message_sink.h"
 #include "common/testing/fake_clock.h"
 #include "common/ui/qt_text.h"
@@ -189,29 +191,10 @@ class Practice {
     PaintCounter paints;
 };
 
-double Percentile(std::vector<double> values, double fraction) {
-    if (values.empty()) {
-        return 0.0;
-    }
-    std::sort(values.begin(), values.end());
-    const auto index =
-        static_cast<std::size_t>(std::clamp(fraction * static_cast<double>(values.size()) - 1.0,
-                                            0.0, static_cast<double>(values.size() - 1)));
-    return values[index];
-}
-
 using Clock = std::chrono::steady_clock;
 
 double Microseconds(Clock::duration duration) {
     return std::chrono::duration<double, std::micro>(duration).count();
-}
-
-/// CPU time of this thread in microseconds: on a shared machine the wall time also holds the
-/// waits for a core, which this leaves out.
-double ThreadCpuMicroseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
 }
 
 void BM_KeyEventToPaintedPanel(benchmark::State& state) {
@@ -315,16 +298,5 @@ BENCHMARK(BM_PracticeTimerTickToPaintedPanel)
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The windows are drawn offscreen; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

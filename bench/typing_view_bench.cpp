@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/latency.h"
+#include "bench/offscreen_main.h"
 #include "common/memory_settings_store.h"
 #include "common/message_sink.h"
 #include "common/testing/fake_clock.h"
@@ -117,26 +119,7 @@ class RunningTest {
     std::size_t column = 0;
 };
 
-double Percentile(std::vector<double> values, double fraction) {
-    if (values.empty()) {
-        return 0.0;
-    }
-    std::sort(values.begin(), values.end());
-    const auto index =
-        static_cast<std::size_t>(std::clamp(fraction * static_cast<double>(values.size()) - 1.0,
-                                            0.0, static_cast<double>(values.size() - 1)));
-    return values[index];
-}
-
 using SteadyClock = std::chrono::steady_clock;
-
-/// CPU time of this thread in microseconds: on a shared machine the wall time also holds the
-/// waits for a core, which this leaves out.
-double ThreadCpuMicroseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
-}
 
 void BM_KeyEventToPaintedTypingView(benchmark::State& state) {
     RunningTest test;
@@ -194,16 +177,5 @@ BENCHMARK(BM_KeyEventToPaintedTypingView)
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The windows are drawn offscreen; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

@@ -70,3 +70,32 @@ e2e_wait_exit() {
     kill -TERM "$pid" 2>/dev/null || true
     return 124
 }
+
+# e2e_fail MESSAGE: ends the test with MESSAGE, leaving a picture of the screen as failure.png.
+e2e_fail() {
+    echo "e2e: $*" >&2
+    e2e_screenshot "failure.png" >/dev/null || true
+    exit 1
+}
+
+# e2e_wait_windows TITLE COUNT: waits until COUNT visible windows have a title matching TITLE
+# (a program's small boxes share its main window's title); fails the test after 15 s.
+e2e_wait_windows() {
+    local title=$1 count=$2
+    for _ in $(seq 1 150); do
+        if [ "$(xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l)" -eq "$count" ]; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    e2e_fail "not $count windows \"$title\""
+}
+
+# e2e_wait_file FILE: waits until FILE exists and is not empty; fails the test after 10 s.
+e2e_wait_file() {
+    for _ in $(seq 1 100); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    e2e_fail "no file $1"
+}

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tester/parameter_sheet_model.h"
+#include "tester/tests/scripted_answers.h"
 #include "tester/typing_run_host.h"
 
 /// A window that writes down every call ("timer on", "start dialog") and answers sheets and
@@ -17,12 +18,12 @@ class FakeTypingRunHost final : public TypingRunHost {
     std::optional<std::string> AskOpenFileName(const std::string& filter,
                                                const std::string& initialName) override {
         calls.push_back("open " + filter + " " + initialName);
-        return Next(openAnswers);
+        return NextAnswer(openAnswers);
     }
     std::optional<std::string> AskSaveFileName(const std::string& filter,
                                                const std::string& initialName) override {
         calls.push_back("save " + filter + " " + initialName);
-        return Next(saveAnswers);
+        return NextAnswer(saveAnswers);
     }
     void SetWindowTitle(const std::string& text) override {
         title = text;
@@ -91,14 +92,4 @@ class FakeTypingRunHost final : public TypingRunHost {
     int percent = -1;
     bool timerOn = false;
     int commandUpdates = 0;
-
-  private:
-    static std::optional<std::string> Next(std::deque<std::string>& answers) {
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        std::string answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
 };

@@ -17,6 +17,7 @@
 #include "tester/path_settings.h"
 #include "tester/select_files_page_model.h"
 #include "tester/test_record_file.h"
+#include "tester/tests/scripted_answers.h"
 #include "tester/tests/scripted_yes_no_question.h"
 
 namespace {
@@ -27,12 +28,12 @@ class FakeHost final : public TesterHost {
     std::optional<std::string> AskOpenFileName(const std::string& filter,
                                                const std::string& initialName) override {
         calls.push_back("open " + filter + " " + initialName);
-        return Next(openAnswers);
+        return NextAnswer(openAnswers);
     }
     std::optional<std::string> AskSaveFileName(const std::string& filter,
                                                const std::string& initialName) override {
         calls.push_back("save " + filter + " " + initialName);
-        return Next(saveAnswers);
+        return NextAnswer(saveAnswers);
     }
     // The comparison sheet: the Select Files page starts with what it shows, gets the two
     // files of the test typed in, and OK is pressed; no files given is Cancel.
@@ -70,16 +71,6 @@ class FakeHost final : public TesterHost {
     std::deque<std::optional<std::string>> saveAnswers;
     std::optional<std::pair<std::string, std::string>> comparison;
     std::vector<std::string> calls;
-
-  private:
-    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers) {
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        std::optional<std::string> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
 };
 
 bool Readable(const std::string& path) {

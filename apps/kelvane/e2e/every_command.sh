@@ -8,24 +8,6 @@ source "$E2E_LIB"
 work=$(mktemp -d "${TMPDIR:-/tmp}/kelvane-e2e.XXXXXX")
 users="$E2E_BIN/users"
 
-fail() {
-    echo "e2e: $*" >&2
-    e2e_screenshot "failure.png" >/dev/null || true
-    exit 1
-}
-
-# Waits until COUNT visible windows are titled TITLE.
-wait_windows() {
-    local title=$1 count=$2
-    for _ in $(seq 1 150); do
-        if [ "$(xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l)" -eq "$count" ]; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "not $count windows \"$title\""
-}
-
 # command NAME KEYS TITLE COUNT CLOSE...: presses KEYS in the main window, waits for COUNT
 # windows titled TITLE (the small boxes share the main window's title), takes a picture
 # NAME.png and closes the new window with the CLOSE keys.
@@ -35,11 +17,11 @@ command() {
     e2e_activate "$window"
     # shellcheck disable=SC2086  # the keys are separate words
     e2e_keys $keys
-    wait_windows "$title" "$count"
+    e2e_wait_windows "$title" "$count"
     sleep 0.4
     e2e_screenshot "$name.png" >/dev/null
     e2e_keys "$@"
-    wait_windows "$title" $((count - 1))
+    e2e_wait_windows "$title" $((count - 1))
     sleep 0.2
     echo "e2e: \"$name\" opened \"$title\" and closed"
 }
@@ -58,7 +40,7 @@ e2e_keys Return
 e2e_wait_window '^Choose a Lesson$' 20 >/dev/null
 sleep 0.3
 e2e_keys Escape
-wait_windows '^Choose a Lesson$' 0
+e2e_wait_windows '^Choose a Lesson$' 0
 window=$(e2e_wait_window '^Kelvane$' 10)
 
 # Program: "Log in a New User" logs tina in again.
@@ -70,7 +52,7 @@ e2e_screenshot "login-again.png" >/dev/null
 e2e_keys Tab
 e2e_type "typist"
 e2e_keys Return
-wait_windows '^Identify yourself$' 0
+e2e_wait_windows '^Identify yourself$' 0
 window=$(e2e_wait_window '^Kelvane$' 10)
 command details "alt+p u" '^Detailed information$' 1 Escape
 command save-results "alt+p s" '^Save As$' 1 Escape
@@ -78,15 +60,15 @@ command load-results "alt+p l" '^Open$' 1 Escape
 # "Insert a diskette and press the button.", then what became of the copy.
 e2e_activate "$window"
 e2e_keys alt+p d
-wait_windows '^Kelvane$' 2
+e2e_wait_windows '^Kelvane$' 2
 sleep 0.4
 e2e_screenshot "diskette.png" >/dev/null
 e2e_keys Return
 sleep 0.5
-wait_windows '^Kelvane$' 2
+e2e_wait_windows '^Kelvane$' 2
 e2e_screenshot "diskette-outcome.png" >/dev/null
 e2e_keys Return
-wait_windows '^Kelvane$' 1
+e2e_wait_windows '^Kelvane$' 1
 # Practice
 command lesson-chooser "alt+a c" '^Choose a Lesson$' 1 Escape
 command text-file "alt+a t" '^Open$' 1 Escape

@@ -12,32 +12,13 @@ source "$E2E_LIB"
 work=$(mktemp -d "${TMPDIR:-/tmp}/kelvane-e2e.XXXXXX")
 users="$E2E_BIN/users"
 
-fail() {
-    echo "e2e: $*" >&2
-    e2e_screenshot "failure.png" >/dev/null || true
-    exit 1
-}
-
-# Waits until COUNT visible windows are titled TITLE (the small boxes share the main window's
-# title "Kelvane").
-wait_windows() {
-    local title=$1 count=$2
-    for _ in $(seq 1 150); do
-        if [ "$(xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l)" -eq "$count" ]; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "not $count windows \"$title\""
-}
-
 # The line LINE (from 1) of a line file, without its CR.
 file_line() {
     "$E2E_BIN/linefile" unpack "$1" "$work/unpacked.txt"
     sed -n "$2p" "$work/unpacked.txt" | tr -d '\r'
 }
 
-[ ! -e "$users" ] || [ -z "$(ls -A "$users")" ] || fail "the program copy already has users"
+[ ! -e "$users" ] || [ -z "$(ls -A "$users")" ] || e2e_fail "the program copy already has users"
 
 # --- Registration ---------------------------------------------------------------------------
 e2e_start kelvane "$E2E_BIN/kelvane"
@@ -53,7 +34,7 @@ e2e_wait_window '^Info$' 10 >/dev/null
 sleep 0.3
 e2e_screenshot "welcome-new-user.png" >/dev/null
 e2e_keys Return
-wait_windows '^Info$' 0
+e2e_wait_windows '^Info$' 0
 e2e_type "secret1"
 e2e_keys Return
 
@@ -75,7 +56,7 @@ e2e_type "Germany"
 sleep 0.3
 e2e_screenshot "details.png" >/dev/null
 e2e_keys Return
-wait_windows '^Detailed information$' 0
+e2e_wait_windows '^Detailed information$' 0
 
 # --- The first-time wizard ------------------------------------------------------------------
 e2e_wait_window '^Initial Test$' 10 >/dev/null
@@ -99,9 +80,9 @@ sleep 0.3
 e2e_screenshot "wizard-test-lesson.png" >/dev/null
 e2e_keys Return
 # The test lesson's note, then the test with "&End of Test" in front of the greyed menus.
-wait_windows '^Kelvane$' 2
+e2e_wait_windows '^Kelvane$' 2
 e2e_keys Return
-wait_windows '^Kelvane$' 1
+e2e_wait_windows '^Kelvane$' 1
 sleep 0.5
 e2e_type "Tuesday"
 e2e_screenshot "initial-test.png" >/dev/null
@@ -119,7 +100,7 @@ e2e_wait_window '^Initial Test$' 10 >/dev/null
 sleep 0.5
 e2e_screenshot "wizard-again.png" >/dev/null
 e2e_keys Escape
-wait_windows '^Initial Test$' 0
+e2e_wait_windows '^Initial Test$' 0
 
 # --- The advanced course in the lesson chooser ------------------------------------------------
 window=$(e2e_wait_window '^Kelvane$' 10)
@@ -129,7 +110,7 @@ e2e_wait_window '^Choose a Lesson$' 10 >/dev/null
 sleep 0.5
 e2e_screenshot "lesson-chooser.png" >/dev/null
 e2e_keys Escape
-wait_windows '^Choose a Lesson$' 0
+e2e_wait_windows '^Choose a Lesson$' 0
 
 # --- Settings -------------------------------------------------------------------------------
 # The tab bar has the focus; its arrows change the page, Tab reaches the page's controls.
@@ -148,7 +129,7 @@ e2e_keys Right Tab Down Down
 sleep 0.3
 e2e_screenshot "settings.png" >/dev/null
 e2e_keys Return
-wait_windows '^Settings$' 0
+e2e_wait_windows '^Settings$' 0
 sleep 0.5
 e2e_screenshot "paper-appearance.png" >/dev/null
 e2e_activate "$window"
@@ -171,9 +152,9 @@ sleep 0.5
 e2e_keys Return
 # The lesson's note, then the first lesson of the advanced course in the paper appearance
 # with the helping keyboard and hands.
-wait_windows '^Kelvane$' 2
+e2e_wait_windows '^Kelvane$' 2
 e2e_keys Return
-wait_windows '^Kelvane$' 1
+e2e_wait_windows '^Kelvane$' 1
 sleep 0.5
 e2e_screenshot "restarted.png" >/dev/null
 window=$(e2e_wait_window '^Kelvane$' 10)
@@ -184,24 +165,24 @@ e2e_wait_exit "$E2E_PID" 20
 # --- What the files hold ----------------------------------------------------------------------
 dat="$users/nina.dat"
 dit="$users/nina.dit"
-[ -s "$dat" ] && [ -s "$dit" ] || fail "nina's files were not written"
+[ -s "$dat" ] && [ -s "$dit" ] || e2e_fail "nina's files were not written"
 "$E2E_BIN/linefile" unpack "$dat" "$work/dat.txt"
 "$E2E_BIN/linefile" unpack "$dit" "$work/dit.txt"
 echo "e2e: nina.dat:"
 cat "$work/dat.txt"
 echo "e2e: nina.dit:"
 cat "$work/dit.txt"
-[ "$(file_line "$dat" 1)" = "nina" ] || fail "line 0 of the .dat is not the name"
-grep -Eq '^\$argon2id\$v=19\$' <<<"$(file_line "$dat" 2)" || fail "the password is not hashed"
-[ "$(file_line "$dat" 3)" = "00000409" ] || fail "the keyboard is not the English one"
-[ "$(file_line "$dat" 4)" = "_b" ] || fail "the course is not the advanced one"
-[ "$(file_line "$dat" 5)" = "$settings_text" ] || fail "the settings are not the ones chosen"
+[ "$(file_line "$dat" 1)" = "nina" ] || e2e_fail "line 0 of the .dat is not the name"
+grep -Eq '^\$argon2id\$v=19\$' <<<"$(file_line "$dat" 2)" || e2e_fail "the password is not hashed"
+[ "$(file_line "$dat" 3)" = "00000409" ] || e2e_fail "the keyboard is not the English one"
+[ "$(file_line "$dat" 4)" = "_b" ] || e2e_fail "the course is not the advanced one"
+[ "$(file_line "$dat" 5)" = "$settings_text" ] || e2e_fail "the settings are not the ones chosen"
 # A failed test leaves no result.
-[ "$(tr -d '\r' <"$work/dat.txt" | wc -l)" -eq 5 ] || fail "the .dat holds results"
+[ "$(tr -d '\r' <"$work/dat.txt" | wc -l)" -eq 5 ] || e2e_fail "the .dat holds results"
 expected_details=("Nina" "Newman" "2001-02-03" "nina@example.org" "Hamburg" "Germany")
 for i in "${!expected_details[@]}"; do
     got=$(file_line "$dit" $((i + 1)))
-    [ "$got" = "${expected_details[$i]}" ] || fail ".dit line $i is \"$got\", not \"${expected_details[$i]}\""
+    [ "$got" = "${expected_details[$i]}" ] || e2e_fail ".dit line $i is \"$got\", not \"${expected_details[$i]}\""
 done
 echo "e2e: the new user, the course and the details were kept"
 rm -rf "$work"

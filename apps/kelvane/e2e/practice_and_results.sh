@@ -13,33 +13,6 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/kelvane-e2e.XXXXXX")
 users="$E2E_BIN/users"
 lesson="$work/lesson.txt"
 
-fail() {
-    echo "e2e: $*" >&2
-    e2e_screenshot "failure.png" >/dev/null || true
-    exit 1
-}
-
-wait_file() {
-    for _ in $(seq 1 100); do
-        [ -s "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "no file $1"
-}
-
-# Waits until COUNT visible windows are titled TITLE (the small boxes share the main window's
-# title "Kelvane").
-wait_windows() {
-    local title=$1 count=$2
-    for _ in $(seq 1 150); do
-        if [ "$(xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l)" -eq "$count" ]; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "not $count windows \"$title\""
-}
-
 # --- The prepared user ------------------------------------------------------------------------
 # Lines end with CR LF as the program writes them. The password stands as typed, the way
 # earlier versions kept it; the program keeps it hashed from its next save on. The settings
@@ -53,11 +26,11 @@ printf 'Tina\r\nTester\r\n\r\n\r\n\r\nUnited States\r\n' >"$work/tina-details.tx
 # Lesson 1 of the course: its title, its limits and six lines of text.
 "$E2E_BIN/linefile" unpack "$E2E_BIN/lessons/00000409_a.ddd" "$work/course.txt"
 tr -d '\r' <"$work/course.txt" | sed -n '4,9p' >"$lesson"
-[ "$(wc -l <"$lesson")" -eq 6 ] || fail "lesson 1 is not where it was expected"
+[ "$(wc -l <"$lesson")" -eq 6 ] || e2e_fail "lesson 1 is not where it was expected"
 text=$(tr -d '\n' <"$lesson")
 strokes=${#text}
 # One wrong stroke: the fifth character, a "d", typed as "x".
-[ "${text:4:1}" = "d" ] || fail "lesson 1 does not begin as expected: ${text:0:10}"
+[ "${text:4:1}" = "d" ] || e2e_fail "lesson 1 does not begin as expected: ${text:0:10}"
 typed="${text:0:4}x${text:5}"
 
 # --- Start and login ------------------------------------------------------------------------
@@ -77,11 +50,11 @@ sleep 0.5
 e2e_screenshot "lesson-chooser.png" >/dev/null
 e2e_keys Return
 # The note with the lesson's title.
-wait_windows '^Kelvane$' 2
+e2e_wait_windows '^Kelvane$' 2
 sleep 0.3
 e2e_screenshot "note.png" >/dev/null
 e2e_keys Return
-wait_windows '^Kelvane$' 1
+e2e_wait_windows '^Kelvane$' 1
 sleep 0.5
 
 # --- The lesson -----------------------------------------------------------------------------
@@ -94,7 +67,7 @@ sleep 0.5
 e2e_screenshot "end-of-lesson.png" >/dev/null
 # Next Lesson has the focus; Repeat Lesson, then Exit.
 e2e_keys Tab Tab space
-wait_windows '^End of the Lesson$' 0
+e2e_wait_windows '^End of the Lesson$' 0
 
 # --- Save Results and Exit by the menu --------------------------------------------------------
 window=$(e2e_wait_window '^Kelvane$' 10)
@@ -106,7 +79,7 @@ e2e_screenshot "save-as.png" >/dev/null
 e2e_keys ctrl+a
 e2e_type "$work/run"
 e2e_keys Return
-wait_file "$work/run.stat"
+e2e_wait_file "$work/run.stat"
 
 e2e_activate "$window"
 e2e_keys alt+p x
@@ -117,41 +90,41 @@ e2e_wait_exit "$E2E_PID" 20
 tr -d '\r' <"$work/tina-saved.txt" >"$work/dat.txt"
 echo "e2e: tina.dat:"
 cat "$work/dat.txt"
-[ "$(sed -n 1p "$work/dat.txt")" = "tina" ] || fail "line 0 of the .dat is not the name"
-grep -Eq '^\$argon2id\$' <(sed -n 2p "$work/dat.txt") || fail "the password was not hashed"
-[ "$(sed -n 3p "$work/dat.txt")" = "00000409" ] || fail "the keyboard changed"
-[ "$(sed -n 4p "$work/dat.txt")" = "_a" ] || fail "the course changed"
-[ "$(sed -n 5p "$work/dat.txt")" = "!0:2:0:0:1:1:1:0:70:standard:" ] || fail "the settings changed"
+[ "$(sed -n 1p "$work/dat.txt")" = "tina" ] || e2e_fail "line 0 of the .dat is not the name"
+grep -Eq '^\$argon2id\$' <(sed -n 2p "$work/dat.txt") || e2e_fail "the password was not hashed"
+[ "$(sed -n 3p "$work/dat.txt")" = "00000409" ] || e2e_fail "the keyboard changed"
+[ "$(sed -n 4p "$work/dat.txt")" = "_a" ] || e2e_fail "the course changed"
+[ "$(sed -n 5p "$work/dat.txt")" = "!0:2:0:0:1:1:1:0:70:standard:" ] || e2e_fail "the settings changed"
 # Lesson 1's result: time, error rate 1 of the strokes in per cent, speed, seconds, 1 attempt.
 rate=$(awk -v n="$strokes" 'BEGIN { printf "%.2f", 100 / n }')
 result=$(sed -n 6p "$work/dat.txt")
 IFS=: read -r when error_rate speed seconds attempts rest <<<"$result"
-[ "$error_rate" = "$rate" ] || fail "the result's error rate is $error_rate, not $rate"
-[ "$attempts" = "1" ] || fail "the result counts $attempts attempts"
-[ "$speed" -ge 60 ] || fail "the result's speed $speed is below the lesson's limit"
-[ "$seconds" -ge 1 ] && [ "$when" -gt 1600000000 ] || fail "the result's time is wrong: $result"
-[ "$(wc -l <"$work/dat.txt")" -eq 6 ] || fail "the .dat has other lines than lesson 1's result"
+[ "$error_rate" = "$rate" ] || e2e_fail "the result's error rate is $error_rate, not $rate"
+[ "$attempts" = "1" ] || e2e_fail "the result counts $attempts attempts"
+[ "$speed" -ge 60 ] || e2e_fail "the result's speed $speed is below the lesson's limit"
+[ "$seconds" -ge 1 ] && [ "$when" -gt 1600000000 ] || e2e_fail "the result's time is wrong: $result"
+[ "$(wc -l <"$work/dat.txt")" -eq 6 ] || e2e_fail "the .dat has other lines than lesson 1's result"
 
 json=$("$E2E_BIN/kelvane" --report "$work/run.stat" --json)
 echo "e2e: $json"
 for field in "\"strokes\":$strokes," '"errors":1,' '"copiedPercent":100.0,' '"speedLimit":60,' \
     '"errorLimit":2.000,' "\"errorRate\":$rate,"; do
-    grep -qF "$field" <<<"$json" || fail "the report lacks $field"
+    grep -qF "$field" <<<"$json" || e2e_fail "the report lacks $field"
 done
 # The wrong stroke is booked on the "d" (100), typed as "x" (120).
-grep -qF '{"char":100,' <<<"$json" || fail "the report has no line for d"
+grep -qF '{"char":100,' <<<"$json" || e2e_fail "the report has no line for d"
 d_line=$(grep -oE '\{"char":100,[^}]*\}' <<<"$json")
-grep -qF '"errors":1,"wrong":[120]' <<<"$d_line" || fail "the error is not on d: $d_line"
+grep -qF '"errors":1,"wrong":[120]' <<<"$d_line" || e2e_fail "the error is not on d: $d_line"
 
 "$E2E_BIN/linefile" unpack "$work/run.stat" "$work/run.txt"
 tr -d '\r' <"$work/run.txt" >"$work/stat.txt"
-[ "$(sed -n 1p "$work/stat.txt")" = "zuv STAT 1.0" ] || fail "the results file has no header"
-[ "$(sed -n 3p "$work/stat.txt")" = "tina" ] || fail "the results file is not tina's"
+[ "$(sed -n 1p "$work/stat.txt")" = "zuv STAT 1.0" ] || e2e_fail "the results file has no header"
+[ "$(sed -n 3p "$work/stat.txt")" = "tina" ] || e2e_fail "the results file is not tina's"
 # One record per stroke after the eight header lines (delay, expected and, for a wrong
 # stroke, typed), the fifth being d typed as x.
 records=$(($(wc -l <"$work/stat.txt") - 8))
-[ "$records" -eq "$strokes" ] || fail "the results file holds $records strokes, not $strokes"
+[ "$records" -eq "$strokes" ] || e2e_fail "the results file holds $records strokes, not $strokes"
 sed -n 13p "$work/stat.txt" | grep -Eq '^[0-9]+:d:x:$' ||
-    fail "the fifth stroke is $(sed -n 13p "$work/stat.txt")"
+    e2e_fail "the fifth stroke is $(sed -n 13p "$work/stat.txt")"
 echo "e2e: the lesson was typed, kept in tina.dat and saved in run.stat"
 rm -rf "$work"

@@ -13,20 +13,6 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/morvik-e2e.XXXXXX")
 definition="$work/drill.mvkt"
 results="$work/run.2mvk"
 
-fail() {
-    echo "e2e: $*" >&2
-    e2e_screenshot "failure.png" >/dev/null || true
-    exit 1
-}
-
-wait_file() {
-    for _ in $(seq 1 100); do
-        [ -s "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "no file $1"
-}
-
 e2e_start morvik "$E2E_BIN/morvik"
 window=$(e2e_wait_window '^Morvik$' 30)
 e2e_activate "$window"
@@ -54,12 +40,12 @@ sleep 0.5
 e2e_keys ctrl+a
 e2e_type "$work/drill"
 e2e_keys Return
-wait_file "$definition"
+e2e_wait_file "$definition"
 
 "$E2E_BIN/linefile" unpack "$definition" "$work/drill.txt"
 for record in '^26:E2E drill\r?$' '^31:1\r?$' '^16:author\r?$' '^5:1\r?$' \
     '^23:MV[0-9]{8}_[0-9]{6}_188_01\r?$' '^The sun is up and the day is new'; do
-    grep -Eq "$record" "$work/drill.txt" || fail "the definition has no record matching $record"
+    grep -Eq "$record" "$work/drill.txt" || e2e_fail "the definition has no record matching $record"
 done
 echo "e2e: the definition holds its records"
 
@@ -124,7 +110,7 @@ sleep 0.5
 e2e_keys ctrl+a
 e2e_type "$work/run"
 e2e_keys Return
-wait_file "$results"
+e2e_wait_file "$results"
 e2e_screenshot "saved.png" >/dev/null
 
 e2e_activate "$window"
@@ -136,16 +122,16 @@ e2e_wait_exit "$E2E_PID" 20
 ini="$XDG_CONFIG_HOME/zuv SOFTWARE/Morvik.ini"
 for setting in '^DefaultUser=typist_USER$' '^FirstName=Tina$' '^TimeLimit=1$' \
     '^NickName=author$'; do
-    grep -Eq "$setting" "$ini" || fail "the settings lack $setting"
+    grep -Eq "$setting" "$ini" || e2e_fail "the settings lack $setting"
 done
-grep -q "^File1=$results$" "$ini" || fail "the results are not the first recent file"
+grep -q "^File1=$results$" "$ini" || e2e_fail "the results are not the first recent file"
 
 # The saved results assessed again.
 json=$("$E2E_BIN/morvik" --assess "$results" --json)
 echo "e2e: $json"
 for field in '"typedLength":148' '"errorCount":3' '"wrongCharCount":6' '"points":152' \
     '"durationSeconds":60'; do
-    grep -q "$field" <<<"$json" || fail "the assessment lacks $field"
+    grep -q "$field" <<<"$json" || e2e_fail "the assessment lacks $field"
 done
 
 "$E2E_BIN/linefile" unpack "$results" "$work/run.txt"
@@ -156,13 +142,13 @@ typed_keys=$((typed_keys + 2 + 40 + 1 + 57 + 1 + 30))
 characters=$(grep -c '^[0-9-]*:258:' <<<"$log" || true)
 others=$(grep -vc '^[0-9-]*:258:' <<<"$log" || true)
 echo "e2e: $characters character messages for $typed_keys keys, $others other records"
-[ "$characters" -eq "$typed_keys" ] || fail "the log has $characters character messages"
-[ "$others" -eq 0 ] || fail "the log has $others other records"
+[ "$characters" -eq "$typed_keys" ] || e2e_fail "the log has $characters character messages"
+[ "$others" -eq 0 ] || e2e_fail "the log has $others other records"
 # 'T' (Shift+t, keycode 28) first, Backspace (keycode 22) as 8, Enter (36) as 13.
 first=$(head -n 1 <<<"$log" | cut -d: -f2-)
-[ "$first" = "258:84:1310721:" ] || fail "the first record is $first"
-grep -q '^[0-9]*:258:8:917505:$' <<<"$log" || fail "no Backspace record"
-grep -q '^[0-9]*:258:13:1835009:$' <<<"$log" || fail "no Enter record"
-grep -q '^[0-9]*:258:97:1966081:$' <<<"$log" || fail "no record of 'a' on keycode 38"
+[ "$first" = "258:84:1310721:" ] || e2e_fail "the first record is $first"
+grep -q '^[0-9]*:258:8:917505:$' <<<"$log" || e2e_fail "no Backspace record"
+grep -q '^[0-9]*:258:13:1835009:$' <<<"$log" || e2e_fail "no Enter record"
+grep -q '^[0-9]*:258:97:1966081:$' <<<"$log" || e2e_fail "no record of 'a' on keycode 38"
 echo "e2e: the run was saved, assessed and logged as typed"
 rm -rf "$work"

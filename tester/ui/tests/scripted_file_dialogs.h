@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tester/tests/scripted_answers.h"
 #include "tester/ui/tester_file_dialogs.h"
 
 /// Answers file dialogs from queues (cancel when empty) and writes down every question.
@@ -13,25 +14,15 @@ class ScriptedFileDialogs final : public TesterFileDialogs {
     std::optional<std::string> AskOpenFileName(QWidget*, const std::string& filter,
                                                const std::string& initialName) override {
         asked.push_back("open " + filter + " " + initialName);
-        return Next(openAnswers);
+        return NextAnswer(openAnswers);
     }
     std::optional<std::string> AskSaveFileName(QWidget*, const std::string& filter,
                                                const std::string& initialName) override {
         asked.push_back("save " + filter + " " + initialName);
-        return Next(saveAnswers);
+        return NextAnswer(saveAnswers);
     }
 
     std::deque<std::string> openAnswers;
     std::deque<std::string> saveAnswers;
     std::vector<std::string> asked;
-
-  private:
-    static std::optional<std::string> Next(std::deque<std::string>& answers) {
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        std::string answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
 };
