@@ -7,7 +7,13 @@
 // A program whose main window comes after other windows (Kelvane: welcome, login) is led there
 // by a script given with --then=NAME=SCRIPT: it runs once the first window is mapped, with
 // PROGRAM_PID set, and the memory is taken after it has ended (bench/kelvane_main_window.sh
-// logs a user in with xdotool).
+// logs a user in with xdotool). Before the first start the script runs once with the argument
+// "prepare" and no PROGRAM_PID, to leave what the program must find (a user) beside it: made
+// while the program starts, it could come too late for the login.
+//
+// The minimal window is given the size of the program's main window (--size=WxH), taken from
+// the program's uncounted first start: the picture the X server shares with a window grows with
+// the window, and a smaller yardstick would count the size of the window as the program's weight.
 //
 // Runs on a private display without a window manager (a window manager would map frames, not
 // the programs' windows); a program named without a folder is taken from the copy of build/bin
@@ -53,6 +59,10 @@ constexpr int kSettledSamples = 5;
 struct Start {
     double seconds = 0;
     double residentMb = 0;
+    // The part of it that is the program's alone (heap, stacks, written pages): the rest are
+    // pages of library code and fonts read from files, which every program using them shares.
+    double ownMb = 0;
+    std::string windowSize;  // of the largest window shown when the memory was taken
     std::string error;
 };
 
@@ -79,15 +89,20 @@ long WindowPid(Window window) {
     return pid;
 }
 
-std::optional<long> ResidentKb(pid_t pid) {
+// A figure of /proc/PID/status in kilobytes ("VmRSS:", "RssAnon:").
+std::optional<long> StatusKb(pid_t pid, const std::string& field) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::strtol(line.c_str() + 6, nullptr, 10);
+        if (line.rfind(field, 0) == 0) {
+            return std::strtol(line.c_str() + field.size(), nullptr, 10);
         }
     }
     return std::nullopt;
+}
+
+std::optional<long> ResidentKb(pid_t pid) {
+    return StatusKb(pid, "VmRSS:");
 }
 
 void Stop(pid_t pid) {
@@ -126,11 +141,43 @@ bool WaitForMappedWindow(pid_t pid, std::string& error) {
     return false;
 }
 
-// Runs the script that leads the program to its main window; false when it fails.
+// The size of the largest shown window of pid, as "WxH"; empty when it has none.
+std::string LargestWindowSize(pid_t pid) {
+    Window root = None;
+    Window parent = None;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    long largest = 0;
+    std::string size;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
+        return size;
+    }
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display, children[i], &attributes) == 0 ||
+            attributes.map_state != IsViewable || attributes.override_redirect ||
+            WindowPid(children[i]) != pid) {
+            continue;
+        }
+        const long area = static_cast<long>(attributes.width) * attributes.height;
+        if (area > largest) {
+            largest = area;
+            size = std::to_string(attributes.width) + "x" + std::to_string(attributes.height);
+        }
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return size;
+}
+
+// Runs the script that leads the program to its main window (pid > 0), or that prepares what
+// the program must find (pid 0: the argument "prepare"); false when it fails.
 bool RunThen(const std::string& script, pid_t pid, std::string& error) {
-    const std::string command = "PROGRAM_PID=" + std::to_string(pid) + " timeout " +
-                                std::to_string(kScriptTimeoutSeconds) + " '" + script +
-                                "' >/dev/null";
+    const std::string command =
+        (pid > 0 ? "PROGRAM_PID=" + std::to_string(pid) + " " : std::string()) + "timeout " +
+        std::to_string(kScriptTimeoutSeconds) + " '" + script + "'" +
+        (pid > 0 ? "" : " prepare") + " >/dev/null";
     const int status = std::system(command.c_str());
     if (status != 0) {
         error = script + " failed (" + std::to_string(status) + ")";
@@ -139,7 +186,8 @@ bool RunThen(const std::string& script, pid_t pid, std::string& error) {
     return true;
 }
 
-Start StartOnce(const std::string& program, const std::string& then) {
+Start StartOnce(const std::string& program, const std::string& then,
+                const std::string& argument = {}) {
     Start start;
     // Forget the windows of earlier starts.
     XSync(display, False);
@@ -153,7 +201,11 @@ Start StartOnce(const std::string& program, const std::string& then) {
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, STDOUT_FILENO);
         dup2(null, STDERR_FILENO);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        if (argument.empty()) {
+            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        } else {
+            execl(program.c_str(), program.c_str(), argument.c_str(), static_cast<char*>(nullptr));
+        }
         _exit(127);
     }
     if (pid < 0) {
@@ -180,12 +232,15 @@ Start StartOnce(const std::string& program, const std::string& then) {
         steady = now.has_value() && std::abs(*now - *resident) <= kSettledKb ? steady + 1 : 0;
         resident = now;
     }
+    start.windowSize = LargestWindowSize(pid);
+    const std::optional<long> own = StatusKb(pid, "RssAnon:");
     Stop(pid);
     if (!resident.has_value()) {
         start.error = "the program ended while it was shown";
         return start;
     }
     start.residentMb = static_cast<double>(resident.value()) / 1024.0;
+    start.ownMb = static_cast<double>(own.value_or(0)) / 1024.0;
     return start;
 }
 
@@ -206,36 +261,48 @@ std::string ProgramPath(const std::string& name) {
 void BM_StartBesideMinimal(benchmark::State& state, const std::string& name,
                            const std::string& program, const std::string& then,
                            const std::string& minimal) {
-    // One start each that is not counted: the first start reads everything from disk and may
-    // write the settings it lacks.
-    for (const std::string& warmUp : {minimal, program}) {
-        const Start start = StartOnce(warmUp, warmUp == program ? then : std::string());
-        if (!start.error.empty()) {
-            state.SkipWithError((warmUp + ": " + start.error).c_str());
-            anyFailed = true;
-            return;
-        }
+    const auto fail = [&state](const std::string& error) {
+        state.SkipWithError(error.c_str());
+        anyFailed = true;
+    };
+    std::string error;
+    if (!then.empty() && !RunThen(then, 0, error)) {
+        return fail(error);
     }
-    std::vector<double> programSeconds, minimalSeconds, programMb, minimalMb;
+    // One start each that is not counted: the first start reads everything from disk and may
+    // write the settings it lacks. The program's gives the size of its main window.
+    const Start warmProgram = StartOnce(program, then);
+    if (!warmProgram.error.empty() || warmProgram.windowSize.empty()) {
+        return fail(program + ": " +
+                    (warmProgram.error.empty() ? "no window shown" : warmProgram.error));
+    }
+    const std::string sizeArgument = "--size=" + warmProgram.windowSize;
+    const Start warmMinimal = StartOnce(minimal, {}, sizeArgument);
+    if (!warmMinimal.error.empty()) {
+        return fail(minimal + ": " + warmMinimal.error);
+    }
+    std::vector<double> programSeconds, minimalSeconds, programMb, minimalMb, programOwnMb,
+        minimalOwnMb;
     for (auto _ : state) {
         // Alternate who goes first, so that neither always finds the caches warmed by the other.
         const bool minimalFirst = programSeconds.size() % 2 == 0;
-        Start first = minimalFirst ? StartOnce(minimal, {}) : StartOnce(program, then);
+        Start first =
+            minimalFirst ? StartOnce(minimal, {}, sizeArgument) : StartOnce(program, then);
         Start second = !first.error.empty() ? Start{}
                        : minimalFirst       ? StartOnce(program, then)
-                                            : StartOnce(minimal, {});
+                                            : StartOnce(minimal, {}, sizeArgument);
         const Start& ours = minimalFirst ? second : first;
         const Start& theirs = minimalFirst ? first : second;
         if (!first.error.empty() || !second.error.empty()) {
-            state.SkipWithError((first.error.empty() ? second.error : first.error).c_str());
-            anyFailed = true;
-            return;
+            return fail(first.error.empty() ? second.error : first.error);
         }
         state.SetIterationTime(ours.seconds);
         programSeconds.push_back(ours.seconds);
         minimalSeconds.push_back(theirs.seconds);
         programMb.push_back(ours.residentMb);
         minimalMb.push_back(theirs.residentMb);
+        programOwnMb.push_back(ours.ownMb);
+        minimalOwnMb.push_back(theirs.ownMb);
     }
     const double ms = Median(programSeconds) * 1000;
     const double minimalMs = Median(minimalSeconds) * 1000;
@@ -248,14 +315,17 @@ void BM_StartBesideMinimal(benchmark::State& state, const std::string& name,
     state.counters["program_MB"] = mb;
     state.counters["minimal_MB"] = minimalMbMedian;
     state.counters["memory_diff_MB"] = mb - minimalMbMedian;
-    char summary[256];
+    const double ownDiff = Median(programOwnMb) - Median(minimalOwnMb);
+    state.counters["own_memory_diff_MB"] = ownDiff;
+    char summary[384];
     std::snprintf(summary, sizeof summary,
                   "%s: %.0f ms beside %.0f ms (%.2fx, %+.0f ms; goal 1.15x: %s), %.1f MB beside "
-                  "%.1f MB (%+.1f MB; goal 5 MB: %s), medians of %zu starts\n",
+                  "%.1f MB (%+.1f MB; goal 5 MB: %s; of its own %+.1f MB), medians of %zu "
+                  "starts, windows %s\n",
                   name.c_str(), ms, minimalMs, ms / minimalMs, ms - minimalMs,
                   ms <= 1.15 * minimalMs ? "met" : "missed", mb, minimalMbMedian,
-                  mb - minimalMbMedian, mb - minimalMbMedian <= 5.0 ? "met" : "missed",
-                  programSeconds.size());
+                  mb - minimalMbMedian, mb - minimalMbMedian <= 5.0 ? "met" : "missed", ownDiff,
+                  programSeconds.size(), warmProgram.windowSize.c_str());
     std::cerr << summary;
 }
 

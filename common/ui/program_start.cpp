@@ -4,6 +4,8 @@
 #include <malloc.h>
 #endif
 
+#include <QPixmapCache>
+
 #include <clocale>
 #include <iostream>
 #include <string>
@@ -23,6 +25,9 @@ void PrepareProgram(std::string_view applicationName, SettingsStore& settings) {
 }
 
 void ReturnFreedMemory() {
+    // The style keeps what it drew for the closed dialog's buttons and headers; what the
+    // windows still open need is drawn again at their next paint.
+    QPixmapCache::clear();
 #ifdef __GLIBC__
     malloc_trim(0);
 #endif

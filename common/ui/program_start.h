@@ -10,7 +10,8 @@ class SettingsStore;
 /// when missing; an unknown name is reported on standard error and ignored).
 void PrepareProgram(std::string_view applicationName, SettingsStore& settings);
 
-/// Gives the heap's free pages back to the system. A closed dialog frees its widgets,
-/// pictures and caches, but the C library keeps the freed pages inside its heap (they lie
-/// between blocks still in use) and the program would go on holding them.
+/// Gives the heap's free pages back to the system. A closed dialog frees its widgets and
+/// pictures, but the C library keeps the freed pages inside its heap (they lie between blocks
+/// still in use) and the program would go on holding them; the style's cache of drawn
+/// controls is emptied first.
 void ReturnFreedMemory();

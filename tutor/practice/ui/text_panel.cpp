@@ -167,8 +167,6 @@ QPixmap TextPanel::Scaled(const QImage& image, QSize size, qreal ratio) const {
 
 void TextPanel::RebuildPictures() {
     appearanceGeneration_ = s_.appearance.generation();
-    // The decoded pictures live only while they are scaled.
-    idlePixmap_ = Scaled(s_.idlePicture ? s_.idlePicture() : QImage(), size(), devicePixelRatioF());
     // A lesson's pictures are made when a lesson is first painted: the program waits at its
     // idle picture much of the time, and they would only be decoded and held for nothing
     // (and made again on every resize of the window).
@@ -300,6 +298,10 @@ void TextPanel::BuildFingers() {
 
 void TextPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    if (model_.Idle()) {
+        PaintIdle(painter, event->region());
+        return;
+    }
     for (const QRect& area : event->region()) {
         painter.save();
         painter.setClipRect(area);
@@ -308,15 +310,22 @@ void TextPanel::paintEvent(QPaintEvent* event) {
     }
 }
 
-void TextPanel::PaintArea(QPainter& painter, const QRect& area) {
-    if (model_.Idle()) {
-        if (idlePixmap_.isNull()) {
-            painter.fillRect(area, Qt::white);
-        } else {
-            painter.drawPixmap(0, 0, idlePixmap_);
-        }
-        return;
+void TextPanel::PaintIdle(QPainter& painter, const QRegion& region) {
+    // The idle picture is decoded and scaled for each paint and not kept: it is painted when the
+    // window is shown or resized and when a lesson ends, while a copy held for the screen would
+    // take as much memory as the window's own pixels (8 MB on a full-HD screen), all the time
+    // the program waits at it.
+    painter.setClipRegion(region);
+    const QPixmap picture =
+        Scaled(s_.idlePicture ? s_.idlePicture() : QImage(), size(), devicePixelRatioF());
+    if (picture.isNull()) {
+        painter.fillRect(rect(), Qt::white);
+    } else {
+        painter.drawPixmap(0, 0, picture);
     }
+}
+
+void TextPanel::PaintArea(QPainter& painter, const QRect& area) {
     if (!lessonPicturesBuilt_) {
         BuildLessonPictures();
     }

@@ -99,6 +99,7 @@ class TextPanel final : public QWidget, public PracticeTextPanel {
     void Flush();
     void Beat();
     void PlayWelcomeOnce();
+    void PaintIdle(QPainter& painter, const QRegion& region);
     void PaintArea(QPainter& painter, const QRect& area);
     void PaintText(QPainter& painter, const QRect& area);
     void PaintStrip(QPainter& painter, const QRect& area);
@@ -128,7 +129,6 @@ class TextPanel final : public QWidget, public PracticeTextPanel {
     std::array<quint32, 256> glyphs_{};
     int baselineOffset_ = 0;
     int appearanceGeneration_ = -1;
-    QPixmap idlePixmap_;
     bool lessonPicturesBuilt_ = false;
     QPixmap statisticsPixmap_;
     QPixmap backgroundTile_;

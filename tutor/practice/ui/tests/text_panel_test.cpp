@@ -671,6 +671,11 @@ class TextPanelTest : public QObject {
         rig.panel->hide();
         rig.panel->show();
         QCOMPARE(rig.audio.played.size(), std::size_t{1});
+        // The picture is made for the size the panel has when it is painted.
+        rig.panel->resize(Rig::kWidth + 120, Rig::kHeight + 60);
+        const QImage larger = rig.Full();
+        QCOMPARE(rig.At(larger, Rig::kWidth + 115, Rig::kHeight + 55), QColor(0, 128, 128));
+        QCOMPARE(rig.At(larger, 2, 2), QColor(0, 128, 128));
     }
 
     void picturesFollowThePixelRatio() {
