@@ -27,6 +27,9 @@ focus() {
     local window
     window=$(xdotool search --all --sync --onlyvisible --pid "$pid" --name "$1" | head -n 1)
     xdotool windowfocus --sync "$window"
+    # A window just shown may still be given the focus by the program itself (the closing
+    # welcome window hands it on); keys sent before that are lost, as in the end-to-end tests.
+    sleep 0.5
     echo "$window"
 }
 
