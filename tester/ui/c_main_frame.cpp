@@ -30,6 +30,7 @@
 #include "tester/result_commands.h"
 #include "tester/test_data.h"
 #include "tester/test_definition_commands.h"
+#include "tester/thread_sleeper.h"
 #include "tester/tester_sheets.h"
 #include "tester/typing_run.h"
 #include "tester/ui/c_orig_text_view.h"
@@ -77,6 +78,8 @@ CMainFrame::CMainFrame(const TesterServices& services, QWidget* parent)
       ownFileDialogs_(services.fileDialogs == nullptr ? std::make_unique<TesterFileDialogs>()
                                                       : nullptr),
       fileDialogs_(services.fileDialogs == nullptr ? *ownFileDialogs_ : *services.fileDialogs),
+      ownSleeper_(services.sleeper == nullptr ? std::make_unique<ThreadSleeper>() : nullptr),
+      sleeper_(services.sleeper == nullptr ? *ownSleeper_ : *services.sleeper),
       recentFiles_(services.paths),
       display_(DisplaySettings::Read(services.settings)),
       placement_(services.settings, "mainframe", this, 50, 600, 50, 350) {

@@ -16,7 +16,7 @@
 #include "tester/recent_file_list.h"
 #include "tester/replay_target.h"
 #include "tester/tester_command.h"
-#include "tester/thread_sleeper.h"
+#include "tester/sleeper.h"
 #include "tester/typing_run_host.h"
 #include "tester/ui/tester_services.h"
 
@@ -183,7 +183,8 @@ class CMainFrame final : public QMainWindow, private TypingRunHost, private Repl
     std::unique_ptr<ResultCommands> results_;
     std::unique_ptr<QtReportOutput> reportOutput_;
     std::unique_ptr<ReportCommands> reports_;
-    ThreadSleeper sleeper_;
+    std::unique_ptr<Sleeper> ownSleeper_;
+    Sleeper& sleeper_;
     std::unique_ptr<ReplayWorker> replay_;
     RecentFileList recentFiles_;
     DisplaySettings display_;

@@ -3,14 +3,15 @@
 class Clock;
 class MessageSink;
 class PathSettings;
+class Sleeper;
 class SettingsStore;
 class TestData;
 class TesterFileDialogs;
 class YesNoQuestion;
 
 /// What Morvik's main window works with, made once by the program's main (tests hand in
-/// fakes). The window makes message boxes, questions and file dialogs of its own for those
-/// left out.
+/// fakes). The window makes message boxes, questions, file dialogs and a sleeper for the
+/// re-play (one that sleeps for real) of its own for those left out.
 struct TesterServices {
     SettingsStore& settings;
     PathSettings& paths;
@@ -19,4 +20,5 @@ struct TesterServices {
     MessageSink* messages = nullptr;
     YesNoQuestion* questions = nullptr;
     TesterFileDialogs* fileDialogs = nullptr;
+    Sleeper* sleeper = nullptr;
 };
