@@ -3,8 +3,8 @@
 class Clock;
 class MessageSink;
 class PathSettings;
-class Sleeper;
 class SettingsStore;
+class Sleeper;
 class TestData;
 class TesterFileDialogs;
 class YesNoQuestion;
