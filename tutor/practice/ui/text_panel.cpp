@@ -299,7 +299,7 @@ void TextPanel::BuildFingers() {
 void TextPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (model_.Idle()) {
-        PaintIdle(painter, event->region());
+        PaintIdle(painter);
         return;
     }
     for (const QRect& area : event->region()) {
@@ -310,12 +310,11 @@ void TextPanel::paintEvent(QPaintEvent* event) {
     }
 }
 
-void TextPanel::PaintIdle(QPainter& painter, const QRegion& region) {
+void TextPanel::PaintIdle(QPainter& painter) {
     // The idle picture is decoded and scaled for each paint and not kept: it is painted when the
     // window is shown or resized and when a lesson ends, while a copy held for the screen would
     // take as much memory as the window's own pixels (8 MB on a full-HD screen), all the time
-    // the program waits at it.
-    painter.setClipRegion(region);
+    // the program waits at it. The painter is clipped to the paint event's region already.
     const QPixmap picture =
         Scaled(s_.idlePicture ? s_.idlePicture() : QImage(), size(), devicePixelRatioF());
     if (picture.isNull()) {

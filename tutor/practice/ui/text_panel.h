@@ -99,7 +99,7 @@ class TextPanel final : public QWidget, public PracticeTextPanel {
     void Flush();
     void Beat();
     void PlayWelcomeOnce();
-    void PaintIdle(QPainter& painter, const QRegion& region);
+    void PaintIdle(QPainter& painter);
     void PaintArea(QPainter& painter, const QRect& area);
     void PaintText(QPainter& painter, const QRect& area);
     void PaintStrip(QPainter& painter, const QRect& area);
